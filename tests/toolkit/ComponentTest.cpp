@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "Component.h"
+
+namespace {
+
+// Records the removals it hears of and keeps a link that must be cleared.
+class Watcher : public TComponent {
+public:
+    using TComponent::TComponent;
+    TComponent* Link = nullptr;
+    std::vector<TComponent*> Removed;
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override {
+        TComponent::Notification(component, operation);
+        if (operation != TOperation::opRemove) return;
+        Removed.push_back(component);
+        if (component == Link) Link = nullptr;
+    }
+};
+
+class Counted : public TComponent {
+public:
+    Counted(TComponent* owner, int& alive) : TComponent(owner), FAlive(alive) { ++FAlive; }
+    ~Counted() override { --FAlive; }
+
+private:
+    int& FAlive;
+};
+
+}  // namespace
+
+TEST(Component, OwnerKeepsOrderAndFreesWhatItOwns) {
+    int alive = 0;
+    {
+        TComponent owner(nullptr);
+        auto* a = new Counted(&owner, alive);
+        auto* b = new Counted(&owner, alive);
+        a->Name = "A";
+        b->Name = "B";
+        ASSERT_EQ(owner.ComponentCount(), 2);
+        EXPECT_EQ(owner.Components(0), a);
+        EXPECT_EQ(owner.Components(1), b);
+        EXPECT_EQ(owner.FindComponent("B"), b);
+        EXPECT_EQ(b->Owner(), &owner);
+        delete a;  // leaves the owner's list
+        ASSERT_EQ(owner.ComponentCount(), 1);
+        EXPECT_EQ(owner.Components(0), b);
+        EXPECT_EQ(alive, 1);
+    }
+    EXPECT_EQ(alive, 0);
+}
+
+TEST(Component, FreeNotificationClearsLinksAcrossOwners) {
+    TComponent ownerA(nullptr);
+    TComponent ownerB(nullptr);
+    auto* watcher = new Watcher(&ownerA);
+    auto* target = new TComponent(&ownerB);
+    watcher->Link = target;
+    watcher->FreeNotification(target);
+    delete target;
+    EXPECT_EQ(watcher->Link, nullptr);
+    ASSERT_EQ(watcher->Removed.size(), 1u);
+
+    // A link that was given up is not reported any more.
+    auto* second = new TComponent(&ownerB);
+    watcher->FreeNotification(second);
+    watcher->RemoveFreeNotification(second);
+    delete second;
+    EXPECT_EQ(watcher->Removed.size(), 1u);
+}
+
+TEST(Component, SiblingsHearOfEachOthersRemoval) {
+    TComponent owner(nullptr);
+    auto* watcher = new Watcher(&owner);
+    auto* sibling = new TComponent(&owner);
+    watcher->Link = sibling;
+    delete sibling;
+    EXPECT_EQ(watcher->Link, nullptr);
+}
+
+TEST(Component, WatcherDestroyedFirstIsNotToldLater) {
+    TComponent owner(nullptr);
+    auto* watcher = new Watcher(&owner);
+    TComponent other(nullptr);
+    watcher->FreeNotification(&other);
+    delete watcher;  // must leave no dangling entry in `other`
+    SUCCEED();
+}

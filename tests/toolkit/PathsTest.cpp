@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "Exceptions.h"
+#include "Paths.h"
+#include "TestFiles.h"
+
+TEST(Paths, PartsUseOnlyBackslashAndColon) {
+    EXPECT_EQ(ExtractFilePath("C:\\site\\paper.gif"), "C:\\site\\");
+    EXPECT_EQ(ExtractFileName("C:\\site\\paper.gif"), "paper.gif");
+    EXPECT_EQ(ExtractFileName("C:paper.gif"), "paper.gif");
+    EXPECT_EQ(ExtractFileName("img/paper.gif"), "img/paper.gif");
+    EXPECT_EQ(ExtractFileName("D:\\"), "");
+    EXPECT_EQ(ExtractFileName("C:"), "");
+    EXPECT_EQ(ExtractFilePath("paper.gif"), "");
+    EXPECT_EQ(ExtractFileName(std::string(300, 'x')).size(), 255u);
+}
+
+TEST(Paths, ExtensionStartsAfterTheLastSeparator) {
+    EXPECT_EQ(ExtractFileExt("h.tar.gif"), ".gif");
+    EXPECT_EQ(ExtractFileExt("jpg"), "");
+    EXPECT_EQ(ExtractFileExt("C:\\a.b\\name"), "");
+    EXPECT_EQ(ExtractFileExt("a.b/name"), ".b/name");
+    EXPECT_EQ(ExtractFileExt("name."), ".");
+}
+
+TEST(Paths, UpperCasingTouchesOnlyAtoZ) {
+    EXPECT_EQ(UpperCaseAZ("a.Jpg"), "A.JPG");
+    EXPECT_EQ(UpperCaseAZ("\xe9t\xe9.gif"), "\xe9T\xe9.GIF");
+}
+
+TEST(Paths, JoinAddsOneBackslash) {
+    EXPECT_EQ(JoinPath("C:\\", "a"), "C:\\a");
+    EXPECT_EQ(JoinPath("C:\\PICS", "a"), "C:\\PICS\\a");
+}
+
+TEST(Paths, ChangeDirFollowsAndReportsThePlatform) {
+    TempDir dir;
+    const std::string start = GetCurrentDir();
+    ChangeDir(dir.Path());
+    EXPECT_EQ(GetCurrentDir(), dir.Path());
+    try {
+        ChangeDir(dir / "missing");
+        FAIL() << "no error";
+    } catch (const EInOutError& e) {
+        EXPECT_EQ(e.Message(), InOutErrorMessage(e.ErrorCode));
+        EXPECT_TRUE(e.ErrorCode == 2 || e.ErrorCode == 3) << e.ErrorCode;
+    }
+    EXPECT_EQ(GetCurrentDir(), dir.Path());
+    ChangeDir(start);
+}
+
+TEST(Paths, ErrorMessagesByCode) {
+    EXPECT_EQ(InOutErrorMessage(2), "File not found");
+    EXPECT_EQ(InOutErrorMessage(3), "Invalid filename");
+    EXPECT_EQ(InOutErrorMessage(4), "Too many open files");
+    EXPECT_EQ(InOutErrorMessage(5), "File access denied");
+    EXPECT_EQ(InOutErrorMessage(21), "I/O error 21");
+}
+
+TEST(Paths, DriveOnlyPathGoesBackToTheDirectoryLastUsedThere) {
+    TempDir dir;
+    const std::string start = GetCurrentDir();
+    ChangeDir(dir.Path());
+    ChangeDir(start);  // on the same drive: the drive's directory is now `start`
+    ChangeDir(dir.Path());
+    ChangeDir(std::string(1, dir.Path()[0]) + ":");
+    EXPECT_EQ(GetCurrentDir(), dir.Path());
+    ChangeDir(start);
+}

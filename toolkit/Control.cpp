@@ -1,0 +1,393 @@
+#include "Control.h"
+
+#include <algorithm>
+#include <climits>
+
+#include "Application.h"
+#include "Exceptions.h"
+#include "Format.h"
+
+namespace {
+
+const char* const kObjectProp = "TessellorToolkitObject";
+const char* const kToolkitClass = "TessellorWindow";
+int gNextControlId = 1000;
+TWinControl* gCreatingControl = nullptr;  // the object whose own-class window is being created
+
+}  // namespace
+
+LRESULT CALLBACK ToolkitWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    TWinControl* control = TWinControl::FromHandle(window);
+    if (!control) return DefWindowProcA(window, msg, wParam, lParam);
+    TMessage message{msg, wParam, lParam, 0};
+    try {
+        control->WndProc(message);
+    } catch (...) {
+        if (Application) Application->HandleException(control);
+    }
+    if (msg == WM_NCDESTROY && TWinControl::FromHandle(window) == control) control->Unbind();
+    return message.Result;
+}
+
+// First procedure of the toolkit's own window class: binds the window to the object being created.
+LRESULT CALLBACK ToolkitInitWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (gCreatingControl && !TWinControl::FromHandle(window)) {
+        TWinControl* control = gCreatingControl;
+        gCreatingControl = nullptr;
+        control->FDefWndProc = DefWindowProcA;
+        control->Bind(window);
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ToolkitWndProc));
+        return ToolkitWndProc(window, msg, wParam, lParam);
+    }
+    return DefWindowProcA(window, msg, wParam, lParam);
+}
+
+// ---------------------------------------------------------------- TControl
+
+TControl::TControl(TComponent* owner) : TComponent(owner) {
+    FFont.OnChange = [this] {
+        if (!FSettingParentFont) FParentFont = false;
+        FontChanged();
+    };
+}
+
+TControl::~TControl() {
+    if (FParent) FParent->RemoveControl(this);
+}
+
+void TControl::SetParent(TWinControl* parent) {
+    if (parent == FParent) return;
+    if (FParent) FParent->RemoveControl(this);
+    if (parent) parent->InsertControl(this);
+}
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+    FLeft = left;
+    FTop = top;
+    FWidth = width;
+    FHeight = height;
+}
+
+void TControl::SetVisible(bool visible) { FVisible = visible; }
+void TControl::SetEnabled(bool enabled) { FEnabled = enabled; }
+void TControl::SetText(const std::string& text) { FText = text; }
+
+const TFont& TControl::EffectiveFont() const {
+    const TControl* control = this;
+    while (control->FParentFont && control->FParent) control = control->FParent;
+    return control->FFont;
+}
+
+void TControl::SetParentFont(bool value) {
+    if (value == FParentFont) return;
+    FParentFont = value;
+    FontChanged();
+}
+
+void TControl::SetColor(TColor color) {
+    FColor = color;
+    FColorSet = true;
+    ColorChanged();
+}
+
+void TControl::Click() {
+    if (OnClick) OnClick(this);
+}
+
+// ---------------------------------------------------------------- TWinControl
+
+TWinControl::TWinControl(TComponent* owner) : TControl(owner), FControlId(gNextControlId++) {}
+
+TWinControl::~TWinControl() {
+    // Child controls go with their parent, as their windows do.
+    while (!FControls.empty()) delete FControls.back();
+    if (FHandle) {
+        HWND window = FHandle;
+        Unbind();
+        DestroyWindow(window);
+    }
+    if (FBrush) DeleteObject(FBrush);
+}
+
+TWinControl* TWinControl::FromHandle(HWND window) {
+    if (!window) return nullptr;
+    return static_cast<TWinControl*>(GetPropA(window, kObjectProp));
+}
+
+void TWinControl::Bind(HWND window) {
+    FHandle = window;
+    SetPropA(window, kObjectProp, this);
+}
+
+void TWinControl::Unbind() {
+    if (!FHandle) return;
+    RemovePropA(FHandle, kObjectProp);
+    if (FDefWndProc && FDefWndProc != DefWindowProcA)
+        SetWindowLongPtrA(FHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FDefWndProc));
+    FHandle = nullptr;
+    FDefWndProc = nullptr;
+}
+
+HWND TWinControl::Handle() {
+    HandleNeeded();
+    return FHandle;
+}
+
+void TWinControl::HandleNeeded() {
+    if (FHandle) return;
+    if (Parent()) {
+        Parent()->HandleNeeded();  // makes this window too, as one of its children
+        if (FHandle) return;
+    }
+    CreateWnd();
+}
+
+void TWinControl::CreateParams(TCreateParams& params) {
+    params.Style = WS_CLIPCHILDREN;
+    if (Parent()) {
+        params.Style |= WS_CHILD | WS_CLIPSIBLINGS;
+        params.WndParent = Parent()->Handle();
+    }
+    if (FVisible) params.Style |= WS_VISIBLE;
+    if (!FEnabled) params.Style |= WS_DISABLED;
+    if (FTabStop) params.Style |= WS_TABSTOP;
+    params.X = Left();
+    params.Y = Top();
+    params.Width = Width();
+    params.Height = Height();
+    params.Caption = FText;
+}
+
+void TWinControl::CreateWnd() {
+    TCreateParams params;
+    CreateParams(params);
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    HMENU menuOrId = (params.Style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(FControlId)) : nullptr;
+    HWND window;
+    if (params.WinClassName.empty()) {
+        // The toolkit's own class; one class per class style, background and icon.
+        std::string className = Format("%s.%X.%p.%p", kToolkitClass, params.ClassStyle,
+                                       static_cast<void*>(params.ClassBackground), static_cast<void*>(params.ClassIcon));
+        WNDCLASSA existing{};
+        if (!GetClassInfoA(instance, className.c_str(), &existing)) {
+            WNDCLASSA wc{};
+            wc.style = params.ClassStyle;
+            wc.lpfnWndProc = ToolkitInitWndProc;
+            wc.hInstance = instance;
+            wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+            wc.hbrBackground = params.ClassBackground;
+            wc.hIcon = params.ClassIcon;
+            wc.lpszClassName = className.c_str();
+            RegisterClassA(&wc);
+        }
+        gCreatingControl = this;
+        window = CreateWindowExA(params.ExStyle, className.c_str(), params.Caption.c_str(), params.Style, params.X,
+                                 params.Y, params.Width, params.Height, params.WndParent, menuOrId, instance, nullptr);
+        gCreatingControl = nullptr;
+    } else {
+        window = CreateWindowExA(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(), params.Style,
+                                 params.X, params.Y, params.Width, params.Height, params.WndParent, menuOrId, instance,
+                                 nullptr);
+        if (window) {
+            Bind(window);
+            FDefWndProc = reinterpret_cast<WNDPROC>(
+                SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ToolkitWndProc)));
+        }
+    }
+    if (!window) throw EOutOfResources(Format("Error creating window of %s", Name.c_str()));
+    SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(EffectiveFont().Handle()), FALSE);
+    CreateChildWindows();
+}
+
+void TWinControl::CreateChildWindows() {
+    // Window order is Tab order: controls by TabOrder, a control that takes no focus right before
+    // the control it leads to (a label and its FocusControl), the rest after them, in layout order.
+    struct Entry {
+        long long key;
+        size_t index;
+        TWinControl* control;
+    };
+    std::vector<Entry> entries;
+    for (size_t i = 0; i < FControls.size(); ++i) {
+        auto* child = dynamic_cast<TWinControl*>(FControls[i]);
+        if (!child || child->FHandle) continue;
+        long long key = LLONG_MAX;
+        if (child->TabOrder >= 0) {
+            key = 2LL * child->TabOrder + 1;
+        } else if (TWinControl* target = child->FocusTarget(); target && target->Parent() == this &&
+                                                                 target->TabOrder >= 0) {
+            key = 2LL * target->TabOrder;
+        }
+        entries.push_back({key, i, child});
+    }
+    std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.key < b.key; });
+    for (const Entry& e : entries)
+        if (!e.control->FHandle) e.control->CreateWnd();
+}
+
+void TWinControl::DestroyWnd() {
+    if (!FHandle) return;
+    FText = Text();
+    for (TControl* c : FControls)
+        if (auto* w = dynamic_cast<TWinControl*>(c)) w->DestroyWnd();
+    HWND window = FHandle;
+    Unbind();
+    DestroyWindow(window);
+}
+
+void TWinControl::RecreateWnd() {
+    if (!FHandle) return;
+    DestroyWnd();
+    HandleNeeded();
+}
+
+void TWinControl::InsertControl(TControl* control) {
+    FControls.push_back(control);
+    control->FParent = this;
+    if (control->FParentFont) control->FontChanged();
+    if (FHandle) {
+        if (auto* w = dynamic_cast<TWinControl*>(control)) w->HandleNeeded();
+    }
+}
+
+void TWinControl::RemoveControl(TControl* control) {
+    FControls.erase(std::remove(FControls.begin(), FControls.end(), control), FControls.end());
+    control->FParent = nullptr;
+    if (auto* w = dynamic_cast<TWinControl*>(control)) w->DestroyWnd();
+}
+
+LRESULT TWinControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
+    TMessage message{msg, wParam, lParam, 0};
+    WndProc(message);
+    return message.Result;
+}
+
+void TWinControl::WndProc(TMessage& message) {
+    switch (message.Msg) {
+    case WM_COMMAND:
+        if (message.LParam) {
+            if (TWinControl* child = FromHandle(reinterpret_cast<HWND>(message.LParam))) {
+                message.Result = child->Perform(CN_COMMAND, message.WParam, message.LParam);
+                return;
+            }
+        }
+        break;
+    case WM_DRAWITEM: {
+        auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(message.LParam);
+        if (dis->CtlType != ODT_MENU) {
+            if (TWinControl* child = FromHandle(dis->hwndItem)) {
+                message.Result = child->Perform(CN_DRAWITEM, message.WParam, message.LParam);
+                return;
+            }
+        }
+        break;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+        if (TWinControl* child = FromHandle(reinterpret_cast<HWND>(message.LParam))) {
+            message.Result = child->Perform(CN_BASE + message.Msg, message.WParam, message.LParam);
+            return;
+        }
+        break;
+    case CN_CTLCOLORSTATIC:
+    case CN_CTLCOLOREDIT:
+    case CN_CTLCOLORLISTBOX:
+    case CN_CTLCOLORBTN:
+        message.Result = ControlColor(message);
+        return;
+    default:
+        break;
+    }
+    DefaultHandler(message);
+}
+
+LRESULT TWinControl::ControlColor(TMessage& message) {
+    const TFont& font = EffectiveFont();
+    HDC dc = reinterpret_cast<HDC>(message.WParam);
+    if (!ColorSet() && font.Color() == clWindowText) {
+        HWND parent = GetParent(FHandle);
+        return DefWindowProcA(parent, message.Msg - CN_BASE, message.WParam, message.LParam);
+    }
+    SetTextColor(dc, ColorToRGB(font.Color()));
+    const COLORREF back = ColorToRGB(ColorSet() ? Color() : (message.Msg == CN_CTLCOLOREDIT || message.Msg == CN_CTLCOLORLISTBOX ? clWindow : clBtnFace));
+    SetBkColor(dc, back);
+    if (!FBrush || FBrushColor != back) {
+        if (FBrush) DeleteObject(FBrush);
+        FBrush = CreateSolidBrush(back);
+        FBrushColor = back;
+    }
+    return reinterpret_cast<LRESULT>(FBrush);
+}
+
+void TWinControl::DefaultHandler(TMessage& message) {
+    if (message.Msg >= CN_BASE && message.Msg < CN_BASE + 0x400) return;
+    if (!FHandle) return;
+    message.Result = CallWindowProcA(FDefWndProc ? FDefWndProc : DefWindowProcA, FHandle, message.Msg,
+                                     message.WParam, message.LParam);
+}
+
+void TWinControl::FontChanged() {
+    if (FHandle) {
+        SendMessageA(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(EffectiveFont().Handle()), TRUE);
+    }
+    for (TControl* c : FControls)
+        if (c->ParentFont()) c->FontChanged();
+}
+
+void TWinControl::ColorChanged() {
+    if (FHandle) InvalidateRect(FHandle, nullptr, TRUE);
+}
+
+void TWinControl::SetTabStop(bool value) {
+    FTabStop = value;
+    if (FHandle) {
+        LONG_PTR style = GetWindowLongPtrA(FHandle, GWL_STYLE);
+        style = value ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP));
+        SetWindowLongPtrA(FHandle, GWL_STYLE, style);
+    }
+}
+
+bool TWinControl::Focused() const { return FHandle && GetFocus() == FHandle; }
+
+void TWinControl::SetFocus() { ::SetFocus(Handle()); }
+
+void TWinControl::SetBounds(int left, int top, int width, int height) {
+    TControl::SetBounds(left, top, width, height);
+    if (FHandle) MoveWindow(FHandle, left, top, width, height, TRUE);
+}
+
+void TWinControl::SetVisible(bool visible) {
+    TControl::SetVisible(visible);
+    if (FHandle) ShowWindow(FHandle, visible ? SW_SHOW : SW_HIDE);
+}
+
+void TWinControl::SetEnabled(bool enabled) {
+    TControl::SetEnabled(enabled);
+    if (FHandle) EnableWindow(FHandle, enabled);
+}
+
+std::string TWinControl::Text() const {
+    if (!FHandle) return FText;
+    const int length = GetWindowTextLengthA(FHandle);
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    const int copied = GetWindowTextA(FHandle, text.data(), length + 1);
+    text.resize(static_cast<size_t>(std::max(copied, 0)));
+    return text;
+}
+
+void TWinControl::SetText(const std::string& text) {
+    FText = text;
+    if (FHandle) SetWindowTextA(FHandle, text.c_str());
+}
+
+TWinControl* TWinControl::FindChildById(int id) {
+    for (TControl* c : FControls) {
+        auto* w = dynamic_cast<TWinControl*>(c);
+        if (!w) continue;
+        if (w->FControlId == id) return w;
+        if (TWinControl* found = w->FindChildById(id)) return found;
+    }
+    return nullptr;
+}

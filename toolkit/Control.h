@@ -1,0 +1,176 @@
+#pragma once
+// TControl and TWinControl: the visual components. A TWinControl owns a window, made on demand; its
+// virtual WndProc sees every message of that window, and a parent hands WM_COMMAND, WM_DRAWITEM and
+// the WM_CTLCOLOR* messages back to the child they concern as CN_* messages.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "Component.h"
+#include "Font.h"
+
+struct TMessage {
+    UINT Msg;
+    WPARAM WParam;
+    LPARAM LParam;
+    LRESULT Result;
+};
+
+// Messages reflected from a parent to the child they concern.
+constexpr UINT CN_BASE = 0xBC00;
+constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
+constexpr UINT CN_DRAWITEM = CN_BASE + WM_DRAWITEM;
+constexpr UINT CN_CTLCOLORSTATIC = CN_BASE + WM_CTLCOLORSTATIC;
+constexpr UINT CN_CTLCOLOREDIT = CN_BASE + WM_CTLCOLOREDIT;
+constexpr UINT CN_CTLCOLORLISTBOX = CN_BASE + WM_CTLCOLORLISTBOX;
+constexpr UINT CN_CTLCOLORBTN = CN_BASE + WM_CTLCOLORBTN;
+
+class TWinControl;
+
+class TControl : public TComponent {
+public:
+    explicit TControl(TComponent* owner);
+    ~TControl() override;
+
+    TWinControl* Parent() const { return FParent; }
+    virtual void SetParent(TWinControl* parent);
+
+    int Left() const { return FLeft; }
+    int Top() const { return FTop; }
+    int Width() const { return FWidth; }
+    int Height() const { return FHeight; }
+    void SetLeft(int v) { SetBounds(v, FTop, FWidth, FHeight); }
+    void SetTop(int v) { SetBounds(FLeft, v, FWidth, FHeight); }
+    void SetWidth(int v) { SetBounds(FLeft, FTop, v, FHeight); }
+    void SetHeight(int v) { SetBounds(FLeft, FTop, FWidth, v); }
+    virtual void SetBounds(int left, int top, int width, int height);
+
+    bool Visible() const { return FVisible; }
+    virtual void SetVisible(bool visible);
+    bool Enabled() const { return FEnabled; }
+    virtual void SetEnabled(bool enabled);
+
+    // The caption, or the text of an edit.
+    virtual std::string Text() const { return FText; }
+    virtual void SetText(const std::string& text);
+    std::string Caption() const { return Text(); }
+    void SetCaption(const std::string& caption) { SetText(caption); }
+
+    // The control's own font; while ParentFont is on, the parent's font is used instead.
+    TFont& Font() { return FFont; }
+    const TFont& EffectiveFont() const;
+    bool ParentFont() const { return FParentFont; }
+    void SetParentFont(bool value);
+    TColor Color() const { return FColor; }
+    void SetColor(TColor color);
+    bool ColorSet() const { return FColorSet; }
+
+    // Position in the Tab sequence of the parent; -1 for controls that take no focus.
+    int TabOrder = -1;
+
+    TNotifyEvent OnClick;
+    virtual void Click();
+
+protected:
+    // The effective font changed: the control's own or, with ParentFont, the parent's.
+    virtual void FontChanged() {}
+    virtual void ColorChanged() {}
+
+    std::string FText;
+    bool FVisible = true;
+    bool FEnabled = true;
+
+private:
+    TWinControl* FParent = nullptr;
+    int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
+    TFont FFont;
+    bool FParentFont = true;
+    bool FSettingParentFont = false;
+    TColor FColor = clBtnFace;
+    bool FColorSet = false;
+
+    friend class TWinControl;
+};
+
+class TWinControl : public TControl {
+public:
+    explicit TWinControl(TComponent* owner);
+    ~TWinControl() override;
+
+    HWND Handle();  // makes the window when there is none yet
+    bool HandleAllocated() const { return FHandle != nullptr; }
+    void HandleNeeded();
+    void RecreateWnd();
+
+    int ControlCount() const { return static_cast<int>(FControls.size()); }
+    TControl* Controls(int index) const { return FControls.at(static_cast<size_t>(index)); }
+
+    // Runs the control's message handling directly, without the window system.
+    LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
+    virtual void WndProc(TMessage& message);
+
+    bool TabStop() const { return FTabStop; }
+    void SetTabStop(bool value);
+    bool Focused() const;
+    virtual void SetFocus();
+
+    void SetBounds(int left, int top, int width, int height) override;
+    void SetVisible(bool visible) override;
+    void SetEnabled(bool enabled) override;
+    std::string Text() const override;
+    void SetText(const std::string& text) override;
+
+    // The object behind a window of this toolkit, or none.
+    static TWinControl* FromHandle(HWND window);
+    // The control with the given control id among this control's descendants.
+    TWinControl* FindChildById(int id);
+    int ControlId() const { return FControlId; }
+    // The control that takes the focus in this one's place (a label's FocusControl), or none.
+    virtual TWinControl* FocusTarget() const { return nullptr; }
+
+protected:
+    struct TCreateParams {
+        std::string WinClassName;  // a system class (BUTTON, EDIT, ...) or empty for the toolkit's own
+        DWORD Style = 0;
+        DWORD ExStyle = 0;
+        HWND WndParent = nullptr;
+        int X = 0, Y = 0, Width = 0, Height = 0;
+        std::string Caption;
+        UINT ClassStyle = CS_DBLCLKS;
+        HBRUSH ClassBackground = nullptr;
+        HICON ClassIcon = nullptr;
+    };
+    virtual void CreateParams(TCreateParams& params);
+    // Makes the window and the windows of the child controls; overrides call it first, then add theirs.
+    virtual void CreateWnd();
+    virtual void DestroyWnd();
+    // Passes a message to the window class's own procedure.
+    void DefaultHandler(TMessage& message);
+    // Called after a child control's parent changes to or from this control.
+    void FontChanged() override;
+    void ColorChanged() override;
+    // Colours for a reflected WM_CTLCOLOR* message; the default uses the parent's default handling
+    // unless a colour or a font colour was set.
+    virtual LRESULT ControlColor(TMessage& message);
+
+    bool FTabStop = false;
+
+private:
+    void InsertControl(TControl* control);
+    void RemoveControl(TControl* control);
+    void CreateChildWindows();
+    void Bind(HWND window);
+    void Unbind();
+
+    HWND FHandle = nullptr;
+    WNDPROC FDefWndProc = nullptr;
+    int FControlId = 0;
+    std::vector<TControl*> FControls;
+    HBRUSH FBrush = nullptr;
+    COLORREF FBrushColor = 0;
+
+    friend class TControl;
+    friend LRESULT CALLBACK ToolkitWndProc(HWND, UINT, WPARAM, LPARAM);
+    friend LRESULT CALLBACK ToolkitInitWndProc(HWND, UINT, WPARAM, LPARAM);
+};

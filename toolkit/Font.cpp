@@ -1,0 +1,84 @@
+#include "Font.h"
+
+#include <cstring>
+
+COLORREF ColorToRGB(TColor color) {
+    if (color < 0) return GetSysColor(color & 0xFF);
+    return static_cast<COLORREF>(color);
+}
+
+TFont::TFont() = default;
+
+TFont::~TFont() { FreeHandle(); }
+
+void TFont::SetName(const std::string& name) {
+    if (name == FName) return;
+    FName = name;
+    Changed();
+}
+
+void TFont::SetHeight(int height) {
+    if (height == FHeight) return;
+    FHeight = height;
+    Changed();
+}
+
+int TFont::Size() const { return MulDiv(FHeight < 0 ? -FHeight : FHeight, 72, 96); }
+
+void TFont::SetSize(int points) { SetHeight(-MulDiv(points, 96, 72)); }
+
+void TFont::SetStyle(unsigned style) {
+    if (style == FStyle) return;
+    FStyle = style;
+    Changed();
+}
+
+void TFont::SetColor(TColor color) {
+    if (color == FColor) return;
+    FColor = color;
+    Changed();
+}
+
+void TFont::Assign(const TFont& other) {
+    FName = other.FName;
+    FHeight = other.FHeight;
+    FStyle = other.FStyle;
+    FColor = other.FColor;
+    Changed();
+}
+
+void TFont::Changed() {
+    FreeHandle();
+    if (OnChange) OnChange();
+}
+
+void TFont::FreeHandle() const {
+    if (FHandle) DeleteObject(FHandle);
+    FHandle = nullptr;
+}
+
+HFONT TFont::Handle() const {
+    if (!FHandle) {
+        LOGFONTA lf{};
+        lf.lfHeight = FHeight;
+        lf.lfWeight = (FStyle & fsBold) ? FW_BOLD : FW_NORMAL;
+        lf.lfItalic = (FStyle & fsItalic) ? 1 : 0;
+        lf.lfUnderline = (FStyle & fsUnderline) ? 1 : 0;
+        lf.lfStrikeOut = (FStyle & fsStrikeOut) ? 1 : 0;
+        lf.lfCharSet = DEFAULT_CHARSET;
+        lf.lfQuality = DEFAULT_QUALITY;
+        strncpy(lf.lfFaceName, FName.c_str(), LF_FACESIZE - 1);
+        FHandle = CreateFontIndirectA(&lf);
+    }
+    return FHandle;
+}
+
+int FontLineHeight(const TFont& font) {
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font.Handle());
+    TEXTMETRICA tm{};
+    GetTextMetricsA(dc, &tm);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return tm.tmHeight;
+}

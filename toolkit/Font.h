@@ -1,0 +1,48 @@
+#pragma once
+// TFont: a description of a font and the GDI font made from it, remade whenever the description changes.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "Graphics.h"
+
+enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
+
+class TFont {
+public:
+    TFont();
+    ~TFont();
+    TFont(const TFont&) = delete;
+    TFont& operator=(const TFont&) = delete;
+
+    const std::string& Name() const { return FName; }
+    void SetName(const std::string& name);
+    // Character height in pixels (negative, as in the platform's LOGFONT) or cell height (positive).
+    int Height() const { return FHeight; }
+    void SetHeight(int height);
+    // Size in points at 96 pixels per inch; 8 points is a character height of 11 pixels.
+    int Size() const;
+    void SetSize(int points);
+    unsigned Style() const { return FStyle; }
+    void SetStyle(unsigned style);
+    TColor Color() const { return FColor; }
+    void SetColor(TColor color);
+    void Assign(const TFont& other);
+
+    HFONT Handle() const;  // made on first use
+    std::function<void()> OnChange;
+
+private:
+    void Changed();
+    void FreeHandle() const;
+
+    std::string FName = "MS Sans Serif";
+    int FHeight = -11;
+    unsigned FStyle = 0;
+    TColor FColor = clWindowText;
+    mutable HFONT FHandle = nullptr;
+};
+
+// The height in pixels of one text line of the font on the screen.
+int FontLineHeight(const TFont& font);

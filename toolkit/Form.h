@@ -1,0 +1,75 @@
+#pragma once
+// TForm: a top-level window holding controls; shown modeless or modal, with default and cancel
+// buttons, Tab order and & accelerators through the dialog manager of the message loop.
+#include <functional>
+
+#include "Control.h"
+
+constexpr int mrNone = 0;
+constexpr int mrOk = 1;
+constexpr int mrCancel = 2;
+constexpr int mrAbort = 3;
+constexpr int mrRetry = 4;
+constexpr int mrIgnore = 5;
+constexpr int mrYes = 6;
+constexpr int mrNo = 7;
+constexpr int mrAll = 8;
+
+enum class TFormBorderStyle { bsSizeable, bsDialog };
+enum class TPosition { poDesigned, poScreenCenter };
+enum class TCloseAction { caNone, caHide, caFree };
+
+using TCloseEvent = std::function<void(TObject* sender, TCloseAction& action)>;
+
+class TButton;
+class TMainMenu;
+
+class TForm : public TWinControl {
+public:
+    explicit TForm(TComponent* owner);
+    ~TForm() override;
+
+    TFormBorderStyle BorderStyle = TFormBorderStyle::bsSizeable;
+    TPosition Position = TPosition::poDesigned;
+    TMainMenu* Menu = nullptr;
+
+    int ClientWidth();
+    int ClientHeight();
+    void SetClientSize(int width, int height);
+
+    void Show();
+    void Hide();
+    // Shows the form and runs a message loop until ModalResult is set; returns it.
+    int ShowModal();
+    // Closing the main form ends the application; closing a modal form ends its loop with mrCancel.
+    void Close();
+    bool Modal() const { return FModal; }
+    int ModalResult = mrNone;
+
+    TNotifyEvent OnCreate;
+    TNotifyEvent OnDestroy;
+    TCloseEvent OnClose;
+
+    // Buttons marked Default or Cancel among the form's controls.
+    TButton* DefaultButton();
+    TButton* CancelButton();
+
+    void WndProc(TMessage& message) override;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
+    // Ends a layout: every component is told it is loaded, then OnCreate runs.
+    void FinishLayout();
+
+private:
+    bool DoClose();
+    void PlaceOnScreen();
+    bool ClickButton(TButton* button);
+
+    bool FModal = false;
+    bool FCentred = false;
+};
+
+// The form that holds a control, or none.
+TForm* GetParentForm(TControl* control);

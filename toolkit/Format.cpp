@@ -1,0 +1,24 @@
+#include "Format.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <vector>
+
+std::string Format(const char* fmt, ...) {
+    va_list args;
+    va_start(args, fmt);
+    va_list copy;
+    va_copy(copy, args);
+    const int needed = std::vsnprintf(nullptr, 0, fmt, copy);
+    va_end(copy);
+    std::string result;
+    if (needed > 0) {
+        std::vector<char> buffer(static_cast<size_t>(needed) + 1);
+        std::vsnprintf(buffer.data(), buffer.size(), fmt, args);
+        result.assign(buffer.data(), static_cast<size_t>(needed));
+    }
+    va_end(args);
+    return result;
+}
+
+std::string IntToStr(long long value) { return std::to_string(value); }

@@ -1,0 +1,10 @@
+#pragma once
+// printf-style formatting into a std::string, and the decimal text of integers.
+#include <string>
+
+std::string Format(const char* fmt, ...)
+#if defined(__GNUC__)
+    __attribute__((format(printf, 1, 2)))
+#endif
+    ;
+std::string IntToStr(long long value);

@@ -1,0 +1,20 @@
+#pragma once
+// Path helpers. Only '\' and ':' separate the parts of a path; '/' is an ordinary character.
+#include <string>
+
+// Everything up to and including the last '\' or ':'.
+std::string ExtractFilePath(const std::string& path);
+// Everything after the last '\' or ':', at most 255 characters.
+std::string ExtractFileName(const std::string& path);
+// From the last '.' after the last separator to the end, dot included; empty when there is none.
+std::string ExtractFileExt(const std::string& path);
+// Converts the letters a to z, and nothing else, to upper case.
+std::string UpperCaseAZ(const std::string& text);
+// The directory, one backslash and the name; no backslash is added after one that is there.
+std::string JoinPath(const std::string& directory, const std::string& name);
+// The process's current directory as the platform reports it.
+std::string GetCurrentDir();
+// Makes `path` the process's current directory; raises EInOutError with the platform's reason.
+void ChangeDir(const std::string& path);
+// The message of EInOutError for a platform error code.
+std::string InOutErrorMessage(int errorCode);

@@ -1,0 +1,65 @@
+#include "Strings.h"
+
+#include "Exceptions.h"
+#include "Format.h"
+
+int TStrings::IndexOf(const std::string& text) const {
+    for (int i = 0; i < Count(); ++i)
+        if (Get(i) == text) return i;
+    return -1;
+}
+
+std::string TStrings::Text() const {
+    std::string text;
+    for (int i = 0; i < Count(); ++i) {
+        text += Get(i);
+        text += "\r\n";
+    }
+    return text;
+}
+
+void TStrings::Assign(const TStrings& other) {
+    BeginUpdate();
+    Clear();
+    for (int i = 0; i < other.Count(); ++i) AddObject(other.Get(i), other.GetObject(i));
+    EndUpdate();
+}
+
+namespace {
+[[noreturn]] void IndexError(int index) { throw Exception(Format("List index out of bounds (%d)", index)); }
+}  // namespace
+
+std::string TStringList::Get(int index) const {
+    if (index < 0 || index >= Count()) IndexError(index);
+    return FItems[static_cast<size_t>(index)].first;
+}
+
+TObject* TStringList::GetObject(int index) const {
+    if (index < 0 || index >= Count()) IndexError(index);
+    return FItems[static_cast<size_t>(index)].second;
+}
+
+void TStringList::PutObject(int index, TObject* object) {
+    if (index < 0 || index >= Count()) IndexError(index);
+    FItems[static_cast<size_t>(index)].second = object;
+}
+
+void TStringList::Put(int index, const std::string& text) {
+    if (index < 0 || index >= Count()) IndexError(index);
+    FItems[static_cast<size_t>(index)].first = text;
+}
+
+int TStringList::AddObject(const std::string& text, TObject* object) {
+    FItems.emplace_back(text, object);
+    return Count() - 1;
+}
+
+void TStringList::Insert(int index, const std::string& text) {
+    if (index < 0 || index > Count()) IndexError(index);
+    FItems.insert(FItems.begin() + index, {text, nullptr});
+}
+
+void TStringList::Delete(int index) {
+    if (index < 0 || index >= Count()) IndexError(index);
+    FItems.erase(FItems.begin() + index);
+}
