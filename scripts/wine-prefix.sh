@@ -10,6 +10,25 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   "$(dirname "$0")/wine" wineboot --init >/dev/null 2>&1
   wineserver -w
 fi
+# Test programs run under Xvfb without a window manager, where Wine waits two seconds for every
+# managed window it hides. Their windows need no manager: Wine lets them be unmanaged.
+build_dir="$(dirname "$WINEPREFIX")"
+regfile="$build_dir/unmanaged.reg"
+{
+  printf 'REGEDIT4\n\n'
+  for exe in "$build_dir"/tests/*.exe "$build_dir"/bench/*.exe; do
+    [ -e "$exe" ] || continue
+    printf '[HKEY_CURRENT_USER\\Software\\Wine\\AppDefaults\\%s\\X11 Driver]\n"Managed"="N"\n\n' "$(basename "$exe")"
+  done
+} > "$regfile.new"
+if ! cmp -s "$regfile.new" "$regfile"; then
+  unix_path="$regfile.new"
+  "$(dirname "$0")/wine" regedit /S "Z:${unix_path//\//\\}" >/dev/null 2>&1
+  wineserver -w
+  mv "$regfile.new" "$regfile"
+else
+  rm -f "$regfile.new"
+fi
 # Each test folder may bring a script that adds what its tests need to the prefix (drives, for example).
 for hook in "$(dirname "$0")"/../tests/*/prefix-setup.sh; do
   [ -x "$hook" ] && "$hook"
