@@ -91,3 +91,12 @@ void TApplication::ShowException(const std::string& message) {
     const std::string text = message + ".";
     MessageBoxA(GetActiveWindow(), text.c_str(), Title.c_str(), MB_OK | MB_ICONSTOP);
 }
+
+void TApplication::HelpContext(int context) {
+    if (OnHelp) {
+        OnHelp(context);
+        return;
+    }
+    const std::string text = "No help file is installed for help context " + std::to_string(context) + ".";
+    MessageBoxA(GetActiveWindow(), text.c_str(), Title.c_str(), MB_OK | MB_ICONINFORMATION);
+}

@@ -4,6 +4,7 @@
 // handler in the error box.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "Component.h"
@@ -38,6 +39,10 @@ public:
     void HandleException(TObject* sender = nullptr);
     // The error box: the text and ".", the application title as caption, the stop icon, one OK button.
     void ShowException(const std::string& message);
+
+    // Help for a help context: OnHelp when set, else a note that no help file is installed.
+    std::function<void(int context)> OnHelp;
+    void HelpContext(int context);
 
 protected:
     void Notification(TComponent* component, TOperation operation) override;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <unordered_map>
 
 #include "Application.h"
 #include "Exceptions.h"
@@ -12,6 +13,9 @@ namespace {
 const char* const kObjectProp = "TessellorToolkitObject";
 const char* const kToolkitClass = "TessellorWindow";
 int gNextControlId = 1000;
+// The objects behind the windows, for FromHandle: a window property costs a call to the Wine
+// server on every read, which the window procedure would pay for every message.
+std::unordered_map<HWND, TWinControl*> gControls;
 TWinControl* gCreatingControl = nullptr;  // the object whose own-class window is being created
 
 }  // namespace
@@ -111,17 +115,20 @@ TWinControl::~TWinControl() {
 
 TWinControl* TWinControl::FromHandle(HWND window) {
     if (!window) return nullptr;
-    return static_cast<TWinControl*>(GetPropA(window, kObjectProp));
+    const auto found = gControls.find(window);
+    return found == gControls.end() ? nullptr : found->second;
 }
 
 void TWinControl::Bind(HWND window) {
     FHandle = window;
     SetPropA(window, kObjectProp, this);
+    gControls[window] = this;
 }
 
 void TWinControl::Unbind() {
     if (!FHandle) return;
     RemovePropA(FHandle, kObjectProp);
+    gControls.erase(FHandle);
     if (FDefWndProc && FDefWndProc != DefWindowProcA)
         SetWindowLongPtrA(FHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FDefWndProc));
     FHandle = nullptr;
@@ -277,6 +284,17 @@ void TWinControl::WndProc(TMessage& message) {
         if (dis->CtlType != ODT_MENU) {
             if (TWinControl* child = FromHandle(dis->hwndItem)) {
                 message.Result = child->Perform(CN_DRAWITEM, message.WParam, message.LParam);
+                return;
+            }
+        }
+        break;
+    }
+    case WM_MEASUREITEM: {
+        // The structure names the child by its control id only.
+        auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(message.LParam);
+        if (mis->CtlType != ODT_MENU) {
+            if (TWinControl* child = FindChildById(static_cast<int>(mis->CtlID))) {
+                message.Result = child->Perform(CN_MEASUREITEM, message.WParam, message.LParam);
                 return;
             }
         }

@@ -5,6 +5,7 @@
 #include "Application.h"
 #include "Button.h"
 #include "Exceptions.h"
+#include "GdiHandles.h"
 #include "Menus.h"
 
 namespace {
@@ -194,6 +195,17 @@ void TForm::WndProc(TMessage& message) {
     case WM_CLOSE:
         Close();
         return;
+    case WM_ERASEBKGND:
+        // A form given a colour of its own paints its ground in it instead of the class's.
+        if (ColorSet()) {
+            RECT r{};
+            GetClientRect(Handle(), &r);
+            TGdiObject<HBRUSH> brush(CreateSolidBrush(ColorToRGB(Color())));
+            FillRect(reinterpret_cast<HDC>(message.WParam), &r, brush.Get());
+            message.Result = 1;
+            return;
+        }
+        break;
     case WM_NEXTDLGCTL: {
         // The dialog manager's request, as a dialog's own window procedure answers it.
         HWND target;

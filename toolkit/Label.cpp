@@ -1,5 +1,9 @@
 #include "Label.h"
 
+#include <vector>
+
+#include "GdiHandles.h"
+
 TLabel::TLabel(TComponent* owner) : TWinControl(owner) { SetBounds(0, 0, 65, 13); }
 
 TLabel::~TLabel() { SetFocusControl(nullptr); }
@@ -32,7 +36,8 @@ void TLabel::CreateParams(TCreateParams& params) {
         break;
     }
     if (!ShowAccelChar) params.Style |= SS_NOPREFIX;
-    if (Transparent) params.ExStyle |= WS_EX_TRANSPARENT;
+    // A transparent label paints what lies beneath it itself (PaintTransparent), so its window is
+    // an ordinary opaque one: its painting then never depends on the order in which windows repaint.
 }
 
 LRESULT TLabel::ControlColor(TMessage& message) {
@@ -48,7 +53,106 @@ void TLabel::WndProc(TMessage& message) {
         if (HIWORD(message.WParam) == STN_CLICKED) Click();
         return;
     }
+    if (Transparent) {
+        switch (message.Msg) {
+        case WM_ERASEBKGND:
+            message.Result = 1;
+            return;
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(Handle(), &ps);
+            PaintTransparent(dc);
+            EndPaint(Handle(), &ps);
+            return;
+        }
+        case WM_PRINTCLIENT:
+            PaintTransparent(reinterpret_cast<HDC>(message.WParam));
+            return;
+        case WM_SETTEXT:
+        case WM_ENABLE:
+            // The static control paints these changes at once, its own way; the labels that
+            // show this one's text paint them again.
+            TWinControl::WndProc(message);
+            InvalidateTransparent();
+            return;
+        default:
+            break;
+        }
+    }
     TWinControl::WndProc(message);
+}
+
+void TLabel::PaintTransparent(HDC dc) {
+    const int width = Width(), height = Height();
+    if (width <= 0 || height <= 0) return;
+    TGdiObject<HBITMAP> buffer(CreateCompatibleBitmap(dc, width, height));
+    TMemoryDC canvas(buffer.Get());
+    HDC mem = canvas.Get();
+
+    TWinControl* parent = Parent();
+    const TColor ground = parent && parent->ColorSet() ? parent->Color() : clBtnFace;
+    TGdiObject<HBRUSH> brush(CreateSolidBrush(ColorToRGB(ground)));
+    RECT all{0, 0, width, height};
+    FillRect(mem, &all, brush.Get());
+    if (!parent) {
+        DrawCaption(mem, 0, 0);
+    } else {
+        const RECT mine{Left(), Top(), Left() + width, Top() + height};
+        std::vector<TLabel*> labels;
+        // Other windows that show here (pictures) first, then the texts on top of them.
+        for (int i = 0; i < parent->ControlCount(); ++i) {
+            auto* sibling = dynamic_cast<TWinControl*>(parent->Controls(i));
+            if (!sibling || !sibling->Visible() || !sibling->HandleAllocated()) continue;
+            const RECT theirs{sibling->Left(), sibling->Top(), sibling->Left() + sibling->Width(),
+                              sibling->Top() + sibling->Height()};
+            RECT common{};
+            if (!IntersectRect(&common, &mine, &theirs)) continue;
+            if (auto* label = dynamic_cast<TLabel*>(sibling); label && label->Transparent) {
+                labels.push_back(label);
+                continue;
+            }
+            POINT old{};
+            SetViewportOrgEx(mem, sibling->Left() - Left(), sibling->Top() - Top(), &old);
+            SendMessageA(sibling->Handle(), WM_PRINT, reinterpret_cast<WPARAM>(mem),
+                         PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND);
+            SetViewportOrgEx(mem, old.x, old.y, nullptr);
+        }
+        for (TLabel* label : labels) label->DrawCaption(mem, label->Left() - Left(), label->Top() - Top());
+    }
+    BitBlt(dc, 0, 0, width, height, mem, 0, 0, SRCCOPY);
+}
+
+void TLabel::DrawCaption(HDC dc, int x, int y) {
+    UINT format = DT_EXPANDTABS;
+    switch (Alignment) {
+    case TAlignment::taCenter:
+        format |= DT_CENTER | DT_WORDBREAK;
+        break;
+    case TAlignment::taRightJustify:
+        format |= DT_RIGHT | DT_WORDBREAK;
+        break;
+    case TAlignment::taLeftJustify:
+        if (WordWrap) format |= DT_WORDBREAK;
+        break;
+    }
+    if (!ShowAccelChar) format |= DT_NOPREFIX;
+    const std::string text = Text();
+    RECT r{x, y, x + Width(), y + Height()};
+    HGDIOBJ oldFont = SelectObject(dc, EffectiveFont().Handle());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, Enabled() ? ColorToRGB(EffectiveFont().Color()) : GetSysColor(COLOR_GRAYTEXT));
+    DrawTextA(dc, text.c_str(), -1, &r, format);
+    SelectObject(dc, oldFont);
+}
+
+void TLabel::InvalidateTransparent() {
+    if (!HandleAllocated()) return;
+    if (!Parent() || !Parent()->HandleAllocated()) {
+        InvalidateRect(Handle(), nullptr, FALSE);
+        return;
+    }
+    RECT r{Left(), Top(), Left() + Width(), Top() + Height()};
+    RedrawWindow(Parent()->Handle(), &r, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 TGroupBox::TGroupBox(TComponent* owner) : TWinControl(owner) { SetBounds(0, 0, 185, 105); }

@@ -1,5 +1,8 @@
 #pragma once
-// TLabel: a static text; its & accelerator moves the focus to FocusControl.
+// TLabel: a static text; its & accelerator moves the focus to FocusControl. A Transparent label
+// paints itself: the parent's ground, the sibling windows beneath it, then the texts of all
+// overlapping transparent labels in layout order, so overlapping labels (a text and its drop
+// shadow) look the same whichever of them repaints.
 #include "Control.h"
 
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
@@ -27,6 +30,11 @@ protected:
     LRESULT ControlColor(TMessage& message) override;
 
 private:
+    void PaintTransparent(HDC dc);
+    // Draws the caption as the static control would, with no ground, in a rectangle at (x, y).
+    void DrawCaption(HDC dc, int x, int y);
+    void InvalidateTransparent();
+
     TWinControl* FFocusControl = nullptr;
 };
 

@@ -55,8 +55,10 @@ bool WaitFor(const std::function<bool()>& done, int timeoutMs) {
     return true;
 }
 
-AppDriver::AppDriver(const std::string& programDir, const std::string& currentDir) : FProgramDir(programDir) {
-    const std::string program = programDir + "\\tessellor_e2e.exe";
+AppDriver::AppDriver(const std::string& programDir) : FProgramDir(programDir) {}
+
+void AppDriver::Start(const std::string& currentDir) {
+    const std::string program = FProgramDir + "\\tessellor_e2e.exe";
     if (!CopyFileA(TESSELLOR_EXE, program.c_str(), FALSE)) {
         ADD_FAILURE() << "cannot copy " << TESSELLOR_EXE << " to " << program;
         return;
@@ -174,8 +176,10 @@ void AppDriver::Activate(HWND window) {
 void AppDriver::Click(HWND window) {
     RECT r{};
     GetWindowRect(window, &r);
-    const int x = (r.left + r.right) / 2;
-    const int y = (r.top + r.bottom) / 2;
+    ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
+
+void AppDriver::ClickAt(int x, int y) {
     SendMouse(MOUSEEVENTF_MOVE, x, y);
     SendMouse(MOUSEEVENTF_LEFTDOWN, x, y);
     SendMouse(MOUSEEVENTF_LEFTUP, x, y);

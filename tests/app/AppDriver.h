@@ -12,9 +12,10 @@
 
 class AppDriver {
 public:
-    // Copies the program into `programDir` (its settings file lives beside it) and starts it with
-    // `currentDir` as its current directory.
-    AppDriver(const std::string& programDir, const std::string& currentDir);
+    // The program is copied into `programDir`; its settings file lives beside it.
+    explicit AppDriver(const std::string& programDir);
+    // Starts the program with `currentDir` as its current directory.
+    void Start(const std::string& currentDir);
     ~AppDriver();
     AppDriver(const AppDriver&) = delete;
     AppDriver& operator=(const AppDriver&) = delete;
@@ -40,6 +41,7 @@ public:
     // Input as a user gives it.
     void Activate(HWND window);
     void Click(HWND window);
+    void ClickAt(int screenX, int screenY);
     void DoubleClick(HWND window, int x, int y);
     void Key(WORD virtualKey, bool alt = false, bool shift = false, bool ctrl = false);
     void Type(const std::string& text);

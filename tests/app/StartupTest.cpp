@@ -6,7 +6,8 @@
 TEST(Startup, MainWindowComesAndClosesWithExitCodeZero) {
     TempDir programDir;
     TempDir images;
-    AppDriver app(programDir.Path(), images.Path());
+    AppDriver app(programDir.Path());
+    app.Start(images.Path());
     HWND main = app.MainWindow();
     ASSERT_NE(main, nullptr);
     app.Activate(main);

@@ -1,0 +1,94 @@
+#pragma once
+// The control side of the binding protocol, written once for every bound control class.
+//
+// TIniBoundControl is the interface a settings source finds among its owner's components (with
+// dynamic_cast) and lists; it keeps DataSource, SectionName and Keyword and answers the six binding
+// messages, leaving to each class only how its value is read, written, reset and judged changed.
+// TIniBound<Base> joins it to a toolkit control class: it routes the binding messages of the
+// control's window here, follows the source's destruction and unregisters on the control's own.
+// A new bound control derives from TIniBound<its toolkit base> and fills in the four value hooks.
+#include <string>
+
+#include "Control.h"
+#include "IniFile.h"
+#include "IniMessages.h"
+
+class TIniSource;
+
+class TIniBoundControl {
+public:
+    virtual ~TIniBoundControl() = default;
+
+    TIniSource* DataSource() const { return FDataSource; }
+    // Leaves the old source's list, joins the new one's and asks (posted) to load from it.
+    void SetDataSource(TIniSource* source);
+    const std::string& SectionName() const { return FSectionName; }
+    void SetSectionName(const std::string& value);
+    const std::string& Keyword() const { return FKeyword; }
+    void SetKeyword(const std::string& value);
+
+    // The toolkit control this binding belongs to.
+    virtual TWinControl& BoundControl() = 0;
+
+    // Whether a section filter in lParam (0, or the address of a std::string) lets `section` through.
+    static bool SectionFilterPasses(LPARAM filter, const std::string& section);
+
+protected:
+    TIniBoundControl() = default;
+    TIniBoundControl(const TIniBoundControl&) = delete;
+    TIniBoundControl& operator=(const TIniBoundControl&) = delete;
+
+    // The value hooks of each class.
+    // IM_REFRESH, once the source is enabled (and the filter passed, where the class honours one).
+    virtual void LoadValue(const TIniFile& file) = 0;
+    // IM_SAVE, once the source is known enabled and the filter passed.
+    virtual void StoreValue(const TIniFile& file) = 0;
+    // IM_SETDEFAULT, once the filter passed.
+    virtual void ShowDefaultValue() = 0;
+    // IM_QUERYMODIFIED: the class's change indicator.
+    virtual bool ValueModified() = 0;
+    // Whether IM_REFRESH honours a section filter (the grid and the combo box do).
+    virtual bool RefreshHonoursSectionFilter() const { return false; }
+
+    // Answers one of the six binding messages; exceptions go to the window procedure's error box.
+    void HandleBindingMessage(TMessage& message);
+    // Posts IM_REFRESH to the control's own window.
+    void PostRefresh();
+    // For the control's destruction: leaves the source's list.
+    void ReleaseDataSource();
+    // For the control's Notification: `component` is being destroyed.
+    void ComponentRemoved(TComponent* component);
+
+private:
+    void Refresh(LPARAM filter);
+    void Save(LPARAM filter);
+    void Attach(LPARAM source);
+    void Detach();
+
+    TIniSource* FDataSource = nullptr;
+    std::string FSectionName;
+    std::string FKeyword;
+};
+
+template <class Base>
+class TIniBound : public Base, public TIniBoundControl {
+public:
+    explicit TIniBound(TComponent* owner) : Base(owner) {}
+    ~TIniBound() override { ReleaseDataSource(); }
+
+    TWinControl& BoundControl() override { return *this; }
+
+    void WndProc(TMessage& message) override {
+        if (IsIniBindingMessage(message.Msg)) {
+            HandleBindingMessage(message);
+            return;
+        }
+        Base::WndProc(message);
+    }
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override {
+        Base::Notification(component, operation);
+        if (operation == TOperation::opRemove) ComponentRemoved(component);
+    }
+};

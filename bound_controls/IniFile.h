@@ -1,0 +1,31 @@
+#pragma once
+// TIniFile: reads and writes one settings file by section and key. It keeps no cache and no open
+// file: every operation is one call of the system's private-profile functions.
+#include <cstdint>
+#include <string>
+
+#include "Component.h"
+
+class TIniFile : public TObject {
+public:
+    // Takes the name as it is: no directory is added and no extension forced.
+    explicit TIniFile(std::string fileName) : FFileName(std::move(fileName)) {}
+
+    const std::string& FileName() const { return FFileName; }
+
+    // The stored text, at most 1023 characters, or `fallback` when the file, section or key is absent.
+    std::string ReadString(const std::string& section, const std::string& key, const std::string& fallback) const;
+    // Raises Exception "Unable to write to <file>" when the system refuses the write.
+    void WriteString(const std::string& section, const std::string& key, const std::string& value) const;
+    // The stored integer (decimal, "$" hex or "0x" hex), or `fallback` when absent or malformed.
+    int32_t ReadInteger(const std::string& section, const std::string& key, int32_t fallback) const;
+    // Stores the decimal text of the value.
+    void WriteInteger(const std::string& section, const std::string& key, int32_t value) const;
+
+private:
+    std::string FFileName;
+};
+
+// The conversion ReadInteger applies to a stored text: a text longer than two characters that starts
+// with "0x" or "0X" is read as "$" and the rest; then the program's integer conversion.
+bool TryProfileTextToInt(const std::string& text, int32_t& value);

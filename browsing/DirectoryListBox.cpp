@@ -1,0 +1,224 @@
+#include "DirectoryListBox.h"
+
+#include <set>
+
+#include "BrowsePaths.h"
+#include "DriveComboBox.h"
+#include "FileFind.h"
+#include "FileListBox.h"
+#include "LocaleText.h"
+#include "Paths.h"
+
+namespace {
+
+struct TLessIgnoringCase {
+    bool operator()(const std::string& a, const std::string& b) const { return AnsiCompareText(a, b) < 0; }
+};
+
+// Suspends repainting of the list for a rebuild, also when the rebuild fails.
+class TUpdateGuard {
+public:
+    explicit TUpdateGuard(TStrings& items) : FItems(items) { FItems.BeginUpdate(); }
+    ~TUpdateGuard() { FItems.EndUpdate(); }
+    TUpdateGuard(const TUpdateGuard&) = delete;
+    TUpdateGuard& operator=(const TUpdateGuard&) = delete;
+
+private:
+    TStrings& FItems;
+};
+
+}  // namespace
+
+TDirectoryListBox::TDirectoryListBox(TComponent* owner) : TCustomListBox(owner) {
+    SetWidth(145);
+    LoadGlyphs();
+    FCurrentDir = GetCurrentDir();
+    FitItemHeight();
+}
+
+TDirectoryListBox::~TDirectoryListBox() = default;
+
+void TDirectoryListBox::LoadGlyphs() {
+    FFolderClosedGlyph = std::make_unique<TFolderBitmap>();
+    FFolderOpenGlyph = std::make_unique<TFolderBitmap>();
+    FFolderCurrentGlyph = std::make_unique<TFolderBitmap>();
+    FFolderOpenGlyph->LoadFromResourceName("OPENFOLDER");
+    FFolderClosedGlyph->LoadFromResourceName("CLOSEDFOLDER");
+    FFolderCurrentGlyph->LoadFromResourceName("CURRENTFOLDER");
+}
+
+void TDirectoryListBox::CreateWnd() {
+    TCustomListBox::CreateWnd();
+    Rescan();
+}
+
+void TDirectoryListBox::Rescan() {
+    {
+        TUpdateGuard update(Items());
+        Items().Clear();
+        const std::string root = std::string(1, DriveLetter()) + ":\\";
+        DWORD flags = 0;
+        if (!GetVolumeInformationA(root.c_str(), nullptr, 0, nullptr, nullptr, &flags, nullptr, 0)) flags = 0;
+        FCasePreserved = (flags & (FILE_CASE_SENSITIVE_SEARCH | FILE_CASE_PRESERVED_NAMES)) != 0;
+        FCaseSensitiveVolume = (flags & FILE_CASE_SENSITIVE_SEARCH) != 0;
+
+        // One line per level of the path: the root, the folders above, the current directory.
+        std::string rest = FCurrentDir;
+        if (rest.empty() || rest.back() != '\\') {
+            bool first = true;
+            for (size_t separator = rest.find('\\'); separator != std::string::npos; separator = rest.find('\\')) {
+                std::string piece = rest.substr(0, separator);
+                if (first) piece += '\\';
+                first = false;
+                rest.erase(0, separator + 1);
+                Items().AddObject(piece, FFolderOpenGlyph.get());
+            }
+        }
+        Items().AddObject(rest, FFolderCurrentGlyph.get());
+
+        std::set<std::string, TLessIgnoringCase> subdirectories;
+        TFileFind find(JoinPath(FCurrentDir, "*.*"), FILE_ATTRIBUTE_DIRECTORY);
+        while (find.Next()) {
+            const WIN32_FIND_DATAA& entry = find.Entry();
+            const std::string name = entry.cFileName;
+            if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name != "." && name != "..")
+                subdirectories.insert(name);
+        }
+        for (const std::string& name : subdirectories) Items().AddObject(name, FFolderClosedGlyph.get());
+    }
+    if (HandleAllocated()) SetItemIndex(CurrentLine());
+}
+
+int TDirectoryListBox::CurrentLine() const {
+    for (int i = 0; i < Items().Count(); ++i)
+        if (Items().GetObject(i) == FFolderCurrentGlyph.get()) return i;
+    return -1;
+}
+
+void TDirectoryListBox::SetCurrentDir(const std::string& path) {
+    if (path.empty()) return;
+    if ((FCaseSensitiveVolume ? AnsiCompareStr(path, FCurrentDir) : AnsiCompareText(path, FCurrentDir)) == 0) return;
+    const TTargetPath target = SplitTargetPath(path);
+    if (target.Drive != DriveLetter()) {
+        FSwitchingDrive = true;
+        struct Reset {
+            bool& flag;
+            ~Reset() { flag = false; }
+        } reset{FSwitchingDrive};
+        if (FDriveListLink)
+            FDriveListLink->SetDriveLetter(target.Drive);
+        else
+            MoveToDrive(target.Drive);
+    }
+    EnterDir(target.Dir);
+}
+
+void TDirectoryListBox::MoveToDrive(char letter) {
+    if (AnsiUpperChar(letter) == AnsiUpperChar(DriveLetter())) return;
+    ChangeDir(std::string(1, letter) + ":");
+    FCurrentDir = GetCurrentDir();
+    if (!FSwitchingDrive) {
+        Rescan();
+        NotifyChange();
+    }
+}
+
+void TDirectoryListBox::EnterDir(const std::string& path) {
+    try {
+        ChangeDir(FCurrentDir);
+    } catch (const EInOutError&) {
+        // The old directory may be gone; the new path is what counts.
+    }
+    ChangeDir(path);
+    FCurrentDir = GetCurrentDir();
+    Rescan();
+    NotifyChange();
+}
+
+void TDirectoryListBox::NotifyChange() {
+    if (FFileList) FFileList->SetCurrentDir(FCurrentDir);
+    UpdateLabel();
+    if (OnChange) OnChange(this);
+}
+
+std::string TDirectoryListBox::LinePath(int index) const {
+    if (index < 0 || index >= Items().Count()) return std::string();
+    if (index == 0) return std::string(1, DriveLetter()) + ":\\";
+    const TObject* glyph = Items().GetObject(index);
+    if (glyph == FFolderClosedGlyph.get()) return JoinPath(FCurrentDir, Items().Get(index));
+    if (glyph == FFolderCurrentGlyph.get()) return FCurrentDir;
+    size_t end = 0;
+    for (int separators = 0; separators <= index; ++separators) {
+        end = FCurrentDir.find('\\', separators == 0 ? 0 : end + 1);
+        if (end == std::string::npos) return FCurrentDir;
+    }
+    return FCurrentDir.substr(0, end);
+}
+
+void TDirectoryListBox::OpenSelectedLine() { SetCurrentDir(LinePath(ItemIndex())); }
+
+void TDirectoryListBox::DblClick() {
+    TCustomListBox::DblClick();
+    OpenSelectedLine();
+}
+
+void TDirectoryListBox::KeyPress(char& key) {
+    TCustomListBox::KeyPress(key);
+    if (key == '\r') OpenSelectedLine();
+}
+
+void TDirectoryListBox::SetFileList(TFileListBox* list) {
+    if (FFileList) FFileList->FDirListLink = nullptr;
+    FFileList = list;
+    if (list) {
+        list->FDirListLink = this;
+        FreeNotification(list);
+    }
+}
+
+void TDirectoryListBox::SetDirLabel(TLabel* label) {
+    FDirLabel = label;
+    if (label) FreeNotification(label);
+    UpdateLabel();
+}
+
+void TDirectoryListBox::UpdateLabel() {
+    if (!FDirLabel) return;
+    TCanvas canvas;
+    canvas.Font().Assign(FDirLabel->EffectiveFont());
+    const int width = FDirLabel->AutoSize ? Width() : FDirLabel->Width();
+    FDirLabel->SetCaption(ShortenPathToWidth(FCurrentDir, canvas, width));
+}
+
+void TDirectoryListBox::FitItemHeight() {
+    int height = FontLineHeight(EffectiveFont());
+    if (height < FFolderOpenGlyph->Height() + 1) height = FFolderOpenGlyph->Height() + 1;
+    SetItemHeight(height);
+}
+
+void TDirectoryListBox::FontChanged() {
+    TCustomListBox::FontChanged();
+    FitItemHeight();
+}
+
+void TDirectoryListBox::Notification(TComponent* component, TOperation operation) {
+    TCustomListBox::Notification(component, operation);
+    if (operation != TOperation::opRemove) return;
+    if (component == FFileList) FFileList = nullptr;
+    if (component == FDriveListLink) FDriveListLink = nullptr;
+    if (component == FDirLabel) FDirLabel = nullptr;
+}
+
+void TDirectoryListBox::DrawItem(int index, const RECT& rect, UINT) {
+    Canvas().FillRect(rect);
+    int width = 16;
+    int indent = index * 4 + 2;
+    if (auto* glyph = dynamic_cast<TBitmap*>(Items().GetObject(index))) {
+        if (glyph == FFolderClosedGlyph.get()) indent = (CurrentLine() + 1) * 4 + 2;
+        width = glyph->Width();
+        Canvas().Draw(rect.left + indent, (rect.top + rect.bottom - glyph->Height()) / 2, *glyph);
+    }
+    const std::string text = Items().Get(index);
+    Canvas().TextOut(rect.left + width + indent + 4, rect.top,
+                     FCasePreserved || FCaseSensitiveVolume ? text : AnsiLowerCase(text));
+}

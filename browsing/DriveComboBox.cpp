@@ -1,0 +1,187 @@
+#include "DriveComboBox.h"
+
+#include <windows.h>
+#include <winnetwk.h>
+
+#include "DirectoryListBox.h"
+#include "Format.h"
+#include "LocaleText.h"
+#include "Paths.h"
+
+namespace {
+
+constexpr DWORD kNameBufferSize = 261;
+
+std::unique_ptr<TBitmap> LoadGlyph(const char* name) {
+    auto glyph = std::make_unique<TBitmap>();
+    glyph->LoadFromResourceName(name);
+    return glyph;
+}
+
+// The platform fails instead of asking the user about a missing medium while this object lives.
+class TFailCriticalErrors {
+public:
+    TFailCriticalErrors() : FOld(SetErrorMode(SEM_FAILCRITICALERRORS)) {}
+    ~TFailCriticalErrors() { SetErrorMode(FOld); }
+    TFailCriticalErrors(const TFailCriticalErrors&) = delete;
+    TFailCriticalErrors& operator=(const TFailCriticalErrors&) = delete;
+
+private:
+    UINT FOld;
+};
+
+std::string InLetterCase(const std::string& text, char letter) {
+    return letter < 'a' ? AnsiUpperCase(text) : AnsiLowerCase(text);
+}
+
+}  // namespace
+
+TDriveComboBox::TDriveComboBox(TComponent* owner)
+    : TCustomComboBox(owner),
+      FFloppyGlyph(LoadGlyph("FLOPPY")),
+      FFixedGlyph(LoadGlyph("HARD")),
+      FNetworkGlyph(LoadGlyph("NETWORK")),
+      FCdromGlyph(LoadGlyph("CDROM")),
+      FRamGlyph(LoadGlyph("RAM")) {
+    SetStyle(TComboBoxStyle::csOwnerDrawFixed);
+    const std::string current = GetCurrentDir();
+    FDriveLetter = current.empty() ? 'c' : current[0];
+    FitItemHeight();
+}
+
+TDriveComboBox::~TDriveComboBox() = default;
+
+void TDriveComboBox::CreateWnd() {
+    TCustomComboBox::CreateWnd();
+    Rescan();
+    SetDriveLetter(FDriveLetter);
+}
+
+void TDriveComboBox::Rescan() {
+    SetItemIndex(-1);
+    Items().Clear();
+    const DWORD drives = GetLogicalDrives();
+    for (int n = 0; n < 26; ++n) {
+        if (!(drives & (1u << n))) continue;
+        char letter = static_cast<char>('a' + n);
+        const std::string root = Format("%c:\\", letter);
+        const UINT kind = GetDriveTypeA(root.c_str());
+        if (FTextCase == TTextCase::tcUpperCase) letter = AnsiUpperChar(letter);
+        switch (kind) {
+        case DRIVE_REMOVABLE: Items().AddObject(Format("%c:", letter), FFloppyGlyph.get()); break;
+        case DRIVE_FIXED:
+            Items().AddObject(Format("%c: %s", letter, VolumeLabelText(letter).c_str()), FFixedGlyph.get());
+            break;
+        case DRIVE_REMOTE:
+            Items().AddObject(Format("%c: %s", letter, RemoteNameText(letter).c_str()), FNetworkGlyph.get());
+            break;
+        case DRIVE_CDROM:
+            Items().AddObject(Format("%c: %s", letter, VolumeLabelText(letter).c_str()), FCdromGlyph.get());
+            break;
+        case DRIVE_RAMDISK:
+            Items().AddObject(Format("%c: %s", letter, VolumeLabelText(letter).c_str()), FRamGlyph.get());
+            break;
+        default: break;  // unknown kind, or no root directory
+        }
+    }
+}
+
+std::string TDriveComboBox::VolumeLabelText(char letter) const {
+    char label[kNameBufferSize] = {};
+    {
+        TFailCriticalErrors quiet;
+        const std::string root = Format("%c:\\", letter);
+        if (!GetVolumeInformationA(root.c_str(), label, kNameBufferSize, nullptr, nullptr, nullptr, nullptr, 0))
+            label[0] = '\0';
+    }
+    return Format("[%s]", InLetterCase(label, letter).c_str());
+}
+
+std::string TDriveComboBox::RemoteNameText(char letter) const {
+    char name[kNameBufferSize] = {};
+    DWORD size = kNameBufferSize;
+    const std::string local = Format("%c:", letter);
+    if (WNetGetConnectionA(local.c_str(), name, &size) != NO_ERROR) return VolumeLabelText(letter);
+    return InLetterCase(name, letter);
+}
+
+void TDriveComboBox::SelectDrive(char letter) {
+    const char upper = AnsiUpperChar(letter);
+    for (int i = 0; i < Items().Count(); ++i) {
+        const std::string text = Items().Get(i);
+        if (text.size() >= 2 && AnsiUpperChar(text[0]) == upper && text[1] == ':') {
+            SetItemIndex(i);
+            return;
+        }
+    }
+}
+
+void TDriveComboBox::SetDriveLetter(char letter) {
+    if (ItemIndex() >= 0 && AnsiUpperChar(letter) == AnsiUpperChar(FDriveLetter)) return;
+    const char upper = AnsiUpperChar(letter);
+    FDriveLetter = FTextCase == TTextCase::tcUpperCase ? upper : static_cast<char>(upper + 32);
+    SelectDrive(FDriveLetter);
+    if (FDirList) {
+        try {
+            FDirList->MoveToDrive(FDriveLetter);
+        } catch (...) {
+            // Back to the drive the directory list stands on, so that the list never shows a drive
+            // it is not on and choosing the failed drive again tries again.
+            const char back = AnsiUpperChar(FDirList->DriveLetter());
+            FDriveLetter = FTextCase == TTextCase::tcUpperCase ? back : static_cast<char>(back + 32);
+            SelectDrive(FDriveLetter);
+            throw;
+        }
+    }
+    if (OnChange) OnChange(this);
+}
+
+void TDriveComboBox::SetTextCase(TTextCase value) {
+    FTextCase = value;
+    Rescan();
+    SetDriveLetter(FDriveLetter);
+}
+
+void TDriveComboBox::SetDirList(TDirectoryListBox* list) {
+    if (FDirList) FDirList->FDriveListLink = nullptr;
+    FDirList = list;
+    if (list) {
+        list->FDriveListLink = this;
+        FreeNotification(list);
+    }
+}
+
+void TDriveComboBox::Click() {
+    TCustomComboBox::Click();
+    const int index = ItemIndex();
+    if (index >= 0) SetDriveLetter(Items().Get(index)[0]);
+}
+
+void TDriveComboBox::FitItemHeight() {
+    int height = FontLineHeight(EffectiveFont());
+    if (height < FFloppyGlyph->Height()) height = FFloppyGlyph->Height();
+    SetItemHeight(height);
+}
+
+void TDriveComboBox::FontChanged() {
+    TCustomComboBox::FontChanged();
+    FitItemHeight();
+    RecreateWnd();
+}
+
+void TDriveComboBox::Notification(TComponent* component, TOperation operation) {
+    TCustomComboBox::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == FDirList) FDirList = nullptr;
+}
+
+void TDriveComboBox::DrawItem(int index, const RECT& rect, UINT) {
+    Canvas().FillRect(rect);
+    int width = 16;
+    if (auto* glyph = dynamic_cast<TBitmap*>(Items().GetObject(index))) {
+        width = glyph->Width();
+        Canvas().Draw(rect.left + 2, (rect.top + rect.bottom - glyph->Height()) / 2, *glyph);
+    }
+    RECT text = rect;
+    text.left += width + 6;
+    Canvas().DrawText(text, Items().Get(index), DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+}

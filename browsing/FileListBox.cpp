@@ -1,0 +1,284 @@
+#include "FileListBox.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "BrowsePaths.h"
+#include "DirectoryListBox.h"
+#include "Exceptions.h"
+#include "FileFind.h"
+#include "Format.h"
+#include "LocaleText.h"
+#include "Paths.h"
+#include "Screen.h"
+
+namespace {
+
+bool IsProgramExtension(const std::string& name) {
+    const size_t dot = name.rfind('.');
+    const std::string ext = AnsiLowerCase(dot == std::string::npos ? std::string() : name.substr(dot));
+    return ext == ".exe" || ext == ".com" || ext == ".bat" || ext == ".pif";
+}
+
+bool IsPattern(const std::string& name) { return name.find_first_of("*?") != std::string::npos; }
+
+bool IsExistingFile(const std::string& name) {
+    const DWORD attributes = GetFileAttributesA(name.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// Puts the remembered screen cursor back however the read ends.
+class TCursorRestorer {
+public:
+    TCursorRestorer() : FSaved(Screen->Cursor()) {}
+    ~TCursorRestorer() { Screen->SetCursor(FSaved); }
+    TCursorRestorer(const TCursorRestorer&) = delete;
+    TCursorRestorer& operator=(const TCursorRestorer&) = delete;
+
+private:
+    TCursor FSaved;
+};
+
+constexpr int kHourGlassPosition = 100;
+
+// Counts, among the ranks added so far, those below a given rank (a Fenwick tree).
+class TRankCounter {
+public:
+    explicit TRankCounter(size_t size) : FTree(size + 1, 0) {}
+    void Add(int rank) {
+        for (size_t i = static_cast<size_t>(rank) + 1; i < FTree.size(); i += i & (~i + 1)) ++FTree[i];
+    }
+    int CountBelow(int rank) const {
+        int count = 0;
+        for (size_t i = static_cast<size_t>(rank); i > 0; i -= i & (~i + 1)) count += FTree[i];
+        return count;
+    }
+
+private:
+    std::vector<int> FTree;
+};
+
+}  // namespace
+
+TFileListBox::TFileListBox(TComponent* owner)
+    : TCustomListBox(owner),
+      FProgramGlyph(std::make_unique<TBitmap>()),
+      FFolderGlyph(std::make_unique<TBitmap>()),
+      FOtherFileGlyph(std::make_unique<TBitmap>()) {
+    SetWidth(145);
+    SetSorted(true);
+    FProgramGlyph->LoadFromResourceName("EXECUTABLE");
+    FFolderGlyph->LoadFromResourceName("CLOSEDFOLDER");
+    FOtherFileGlyph->LoadFromResourceName("UNKNOWNFILE");
+    FCurrentDir = GetCurrentDir();
+    FitItemHeight();
+}
+
+TFileListBox::~TFileListBox() = default;
+
+void TFileListBox::CreateWnd() {
+    TCustomListBox::CreateWnd();
+    Rescan();
+}
+
+void TFileListBox::SetCurrentDir(const std::string& path) {
+    if (AnsiSameText(path, FCurrentDir)) return;
+    // A relative path starts from the list's directory; when that is gone, from wherever the
+    // process stands, so that a removed directory does not leave the list stuck on it.
+    try {
+        ChangeDir(FCurrentDir);
+    } catch (const EInOutError&) {
+    }
+    ChangeDir(path);
+    FCurrentDir = GetCurrentDir();
+    Rescan();
+}
+
+void TFileListBox::SetMask(const std::string& mask) {
+    if (mask == FMask) return;
+    FMask = mask;
+    Rescan();
+}
+
+void TFileListBox::SetFileType(TFileType type) {
+    if (type == FFileType) return;
+    FFileType = type;
+    Rescan();
+}
+
+void TFileListBox::Rescan() {
+    if (!HandleAllocated()) return;
+    DWORD attributes = 0;
+    for (TFileAttr a : {ftReadOnly, ftHidden, ftSystem, ftVolumeID, ftDirectory, ftArchive})
+        if (FFileType.Contains(a)) attributes |= 1u << a;
+    ChangeDir(FCurrentDir);
+    Items().Clear();
+    {
+        TCursorRestorer cursor;
+        std::vector<TFoundEntry> found;
+        size_t start = 0;
+        for (;;) {
+            const size_t end = FMask.find(';', start);
+            CollectEntries(FMask.substr(start, end == std::string::npos ? std::string::npos : end - start),
+                           attributes, found);
+            if (end == std::string::npos) break;
+            start = end + 1;
+        }
+        InsertEntries(found);
+    }
+    NotifyChange();
+}
+
+void TFileListBox::CollectEntries(const std::string& pattern, DWORD attributes, std::vector<TFoundEntry>& found) {
+    if (pattern.empty()) return;  // an empty pattern matches nothing
+    TFileFind find(pattern, attributes);
+    while (find.Next()) {
+        const WIN32_FIND_DATAA& entry = find.Entry();
+        if (!FFileType.Contains(ftNormal) && (entry.dwFileAttributes & attributes) == 0) continue;
+        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            found.push_back({Format("[%s]", entry.cFileName), FShowGlyphs ? FFolderGlyph.get() : nullptr});
+        } else {
+            std::string name = entry.cFileName;
+            TBitmap* glyph = IsProgramExtension(name) ? FProgramGlyph.get() : FOtherFileGlyph.get();
+            found.push_back({std::move(name), glyph});
+        }
+    }
+}
+
+// The entries go into the list in the order in which they were found, each at its sorted
+// position; from the entry that lands on position 100 on, the hourglass shows. In a sorted list
+// the positions are worked out here and the lines added in their final order, which gives the
+// same lines, order and positions as adding them one by one, without the platform list moving
+// its lines for every insertion.
+void TFileListBox::InsertEntries(const std::vector<TFoundEntry>& found) {
+    if (!Sorted()) {
+        for (const TFoundEntry& entry : found)
+            if (Items().AddObject(entry.Text, entry.Glyph) == kHourGlassPosition) Screen->SetCursor(crHourGlass);
+        return;
+    }
+    // Final order: ascending ignoring case; equal texts in the order found (each after the ones before).
+    std::vector<int> order(found.size());
+    for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](int a, int b) { return AnsiCompareText(found[a].Text, found[b].Text) < 0; });
+    std::vector<int> rank(found.size());
+    for (size_t k = 0; k < order.size(); ++k) rank[order[k]] = static_cast<int>(k);
+    // The position of an entry when it is added: how many entries found before it rank below it.
+    TRankCounter added(found.size());
+    size_t bytes = 0;
+    for (size_t i = 0; i < found.size(); ++i) {
+        if (added.CountBelow(rank[i]) == kHourGlassPosition) Screen->SetCursor(crHourGlass);
+        added.Add(rank[i]);
+        bytes += found[i].Text.size() + 1;
+    }
+    Items().BeginUpdate();
+    struct EndUpdate {
+        TStrings& items;
+        ~EndUpdate() { items.EndUpdate(); }
+    } endUpdate{Items()};
+    Items().Reserve(static_cast<int>(found.size()), bytes);
+    for (int index : order) Items().AppendObject(found[index].Text, found[index].Glyph);
+}
+
+void TFileListBox::NotifyChange() {
+    FLastSelection = ItemIndex();
+    if (FFileEdit) {
+        const std::string name = FileName();
+        FFileEdit->SetText(name.empty() ? FMask : name);
+        if (FFileEdit->HandleAllocated()) SendMessageA(FFileEdit->Handle(), EM_SETSEL, 0, -1);
+    }
+    if (OnChange) OnChange(this);
+}
+
+void TFileListBox::Click() {
+    TCustomListBox::Click();
+    if (ItemIndex() != FLastSelection) NotifyChange();
+}
+
+std::string TFileListBox::FileName() const {
+    const int index = ItemIndex();
+    if (index < 0 || Items().Count() == 0 || !Selected(index)) return std::string();
+    return Items().Get(index);
+}
+
+std::string TFileListBox::SelectedPath() const {
+    const std::string name = FileName();
+    return name.empty() ? std::string() : JoinPath(FCurrentDir, name);
+}
+
+void TFileListBox::SelectByName(const std::string& name) {
+    if (AnsiSameText(name, FileName())) return;
+    // From the second entry to the end, then the first, as the platform list searches.
+    int found = -1;
+    const int count = Items().Count();
+    for (int step = 1; step <= count && found < 0; ++step) {
+        const int i = step % count;
+        if (AnsiSameText(Items().Get(i), name)) found = i;
+    }
+    SetItemIndex(found);
+    NotifyChange();
+}
+
+void TFileListBox::SetSelectedPath(const std::string& path) {
+    if (path.empty() || AnsiSameText(path, SelectedPath())) return;
+    const TTargetPath target = SplitTargetPath(path);
+    if (FDirListLink)
+        FDirListLink->SetCurrentDir(path);
+    else
+        SetCurrentDir(Format("%c:%s", target.Drive, target.Dir.c_str()));
+    if (IsPattern(target.File)) {
+        SetMask(target.File);
+    } else if (!target.File.empty()) {
+        SelectByName(target.File);
+        if (!IsExistingFile(target.File)) throw EInvalidOperation(Format("Invalid file name - %s", path.c_str()));
+        if (ItemIndex() < 0 || FileName().empty()) {
+            SetMask(target.File);
+            SelectByName(target.File);
+        }
+    }
+}
+
+void TFileListBox::SetShowGlyphs(bool value) {
+    if (value == FShowGlyphs) return;
+    FShowGlyphs = value;
+    if (value && ItemHeight() < FProgramGlyph->Height() + 1) FitItemHeight();
+    if (HandleAllocated()) InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void TFileListBox::SetFileEdit(TCustomEdit* edit) {
+    if (FFileEdit) RemoveFreeNotification(FFileEdit);
+    FFileEdit = edit;
+    if (edit) FreeNotification(edit);
+}
+
+void TFileListBox::FitItemHeight() {
+    int height = FontLineHeight(EffectiveFont());
+    if (FShowGlyphs && height < FProgramGlyph->Height() + 1) height = FProgramGlyph->Height() + 1;
+    SetItemHeight(height);
+}
+
+void TFileListBox::FontChanged() {
+    TCustomListBox::FontChanged();
+    FitItemHeight();
+}
+
+void TFileListBox::Notification(TComponent* component, TOperation operation) {
+    TCustomListBox::Notification(component, operation);
+    if (operation != TOperation::opRemove) return;
+    if (component == FFileEdit) FFileEdit = nullptr;
+    if (component == FDirListLink) FDirListLink = nullptr;
+}
+
+void TFileListBox::DrawItem(int index, const RECT& rect, UINT) {
+    Canvas().FillRect(rect);
+    int x = 2;
+    if (FShowGlyphs) {
+        if (auto* glyph = dynamic_cast<TBitmap*>(Items().GetObject(index))) {
+            Canvas().Draw(rect.left + 2, (rect.top + rect.bottom - glyph->Height()) / 2, *glyph);
+            x = glyph->Width() + 6;
+        }
+    }
+    Canvas().TextOut(rect.left + x, rect.top, Items().Get(index));
+}

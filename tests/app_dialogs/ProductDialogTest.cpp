@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "Application.h"
+#include "DialogDriver.h"
+#include "DialogLayout.h"
+#include "product.h"
+
+namespace {
+
+const COLORREF kLime = RGB(0, 255, 0);
+const COLORREF kGrey = RGB(128, 128, 128);
+const COLORREF kRed = RGB(255, 0, 0);
+
+void ClickOnScreen(HWND window, int x, int y) {
+    POINT p{x, y};
+    ClientToScreen(window, &p);
+    for (DWORD flags : {MOUSEEVENTF_MOVE, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) {
+        INPUT input{};
+        input.type = INPUT_MOUSE;
+        input.mi.dx = MulDiv(p.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+        input.mi.dy = MulDiv(p.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+        input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+        SendInput(1, &input, sizeof input);
+    }
+}
+
+RECT Union(const RECT& a, const RECT& b) {
+    RECT r{};
+    UnionRect(&r, &a, &b);
+    return r;
+}
+
+std::vector<COLORREF> Snapshot(TForm& form, const RECT& area) {
+    std::vector<COLORREF> pixels;
+    CountPixels(form, area, [&](COLORREF c) {
+        pixels.push_back(c);
+        return false;
+    });
+    return pixels;
+}
+
+// The layout of the dialog: the address pair, then per product title shadow, title, (subtitle),
+// picture and description.
+const std::vector<Placed> kLayout = {
+    {"OKButton", 321, 14, 57, 24}, {"Label9", 214, 138, 164, 24}, {"Label10", 212, 137, 164, 24},
+    {"Label1", 10, 8, 123, 24},    {"Label2", 8, 7, 123, 24},     {"Image1", 8, 30, 297, 142},
+    {"Label3", 12, 174, 369, 55},  {"Label4", 14, 234, 127, 24},  {"Label5", 12, 233, 127, 24},
+    {"Label6", 64, 252, 105, 13},  {"Image2", 12, 252, 370, 51},  {"Label7", 12, 304, 369, 45},
+    {"Label8", 16, 352, 59, 24},   {"Label11", 14, 351, 59, 24},  {"Label12", 12, 376, 369, 55},
+};
+
+}  // namespace
+
+TEST(ProductDialog, HasItsCaptionSizeAndLayoutAndEscClosesIt) {
+    auto form = std::make_unique<TProductFrm>(Application);
+    DialogDriver driver;
+    std::string caption, cancelCaption;
+    RECT client{}, window{};
+    driver.Then([&](WindowView& w) {
+        caption = w.Caption();
+        client = ClientRectOf(w.Handle());
+        GetWindowRect(w.Handle(), &window);
+        ExpectLayout(*form, kLayout);
+        w.PressKey(VK_ESCAPE);
+    });
+    EXPECT_EQ(form->ShowModal(), mrOk);
+    EXPECT_EQ(caption, "Other Products  ");
+    EXPECT_EQ(client.right, 390);
+    EXPECT_EQ(client.bottom, 438);
+    EXPECT_NEAR((window.left + window.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
+    EXPECT_NEAR((window.top + window.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+    ASSERT_NE(form->CancelButton(), nullptr);
+    EXPECT_EQ(form->CancelButton()->Caption(), "OK");
+}
+
+TEST(ProductDialog, ThePicturesAreTheProgramsOwnBitmapsInTheirColourDepths) {
+    struct Picture {
+        const char* Name;
+        int Width, Height, Bits;
+    };
+    for (const Picture& p : {Picture{"TILECRAFT", 297, 142, 8}, Picture{"QUILTWORK", 370, 51, 4}}) {
+        HRSRC found = FindResourceA(nullptr, p.Name, MAKEINTRESOURCEA(2) /* RT_BITMAP */);
+        ASSERT_NE(found, nullptr) << p.Name;
+        const auto* info = static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(nullptr, found)));
+        ASSERT_NE(info, nullptr) << p.Name;
+        EXPECT_EQ(info->biWidth, p.Width) << p.Name;
+        EXPECT_EQ(info->biHeight, p.Height) << p.Name;
+        EXPECT_EQ(info->biBitCount, p.Bits) << p.Name;
+    }
+    EXPECT_NE(FindResourceA(nullptr, "MAINICON", MAKEINTRESOURCEA(14) /* RT_GROUP_ICON */), nullptr);
+}
+
+TEST(ProductDialog, ClickingTheWebAddressLeavesTheDialogOpen) {
+    auto form = std::make_unique<TProductFrm>(Application);
+    int clicks = 0;
+    for (TLabel* label : {form->Label9, form->Label10}) {
+        TNotifyEvent own = label->OnClick;
+        ASSERT_TRUE(own);
+        label->OnClick = [&clicks, own](TObject* sender) {
+            ++clicks;
+            own(sender);
+        };
+    }
+    bool openAfterClicks = false;
+    int resultAfterClicks = -1;
+    DialogDriver driver;
+    driver.Then([&](WindowView& w) {
+        // Once on the red text and once on its grey shadow's edge, with the mouse.
+        ClickOnScreen(w.Handle(), 230, 150);
+        PumpFor(250);
+        ClickOnScreen(w.Handle(), 376, 160);
+        PumpFor(250);
+        openAfterClicks = IsWindowVisible(w.Handle()) != FALSE;
+        resultAfterClicks = form->ModalResult;
+        w.Press("OK");
+    });
+    EXPECT_EQ(form->ShowModal(), mrOk);
+    EXPECT_EQ(clicks, 2);
+    EXPECT_TRUE(openAfterClicks);
+    EXPECT_EQ(resultAfterClicks, mrNone);
+}
+
+TEST(ProductDialog, TransparentTitlesShowTheirShadowUnderneathWhateverRepaints) {
+    auto form = std::make_unique<TProductFrm>(Application);
+    form->Show();
+    PumpFor(300);
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    struct Pair {
+        TLabel* Shadow;
+        TLabel* Top;
+        COLORREF TopColour;
+    };
+    for (const Pair& pair : {Pair{form->Label1, form->Label2, kLime}, Pair{form->Label4, form->Label5, kLime},
+                             Pair{form->Label8, form->Label11, kLime}, Pair{form->Label9, form->Label10, kRed}}) {
+        const std::string name = pair.Top->Name;
+        const RECT area = Union(PlaceOf(*form, pair.Shadow->Name), PlaceOf(*form, name));
+        const int top = CountPixels(*form, area, [&](COLORREF c) { return Near(c, pair.TopColour); });
+        const int shadow = CountPixels(*form, area, [&](COLORREF c) { return Near(c, kGrey, 8); });
+        const int faces = CountPixels(*form, area, [&](COLORREF c) { return c == face; });
+        // The top copy covers most of its shadow: only a rim of grey shows, and no control ground.
+        EXPECT_GT(shadow, 10) << name;
+        EXPECT_GT(top, 2 * shadow) << name;
+        EXPECT_EQ(faces, 0) << name;
+
+        // Repainting one copy alone must not bring the shadow to the top.
+        const std::vector<COLORREF> before = Snapshot(*form, area);
+        for (TLabel* label : {pair.Shadow, pair.Top}) {
+            InvalidateRect(label->Handle(), nullptr, TRUE);
+            UpdateWindow(label->Handle());
+            EXPECT_EQ(Snapshot(*form, area), before) << name << " after repainting " << label->Name;
+        }
+    }
+    // Descriptions: white on the black ground.
+    const RECT description = PlaceOf(*form, "Label3");
+    EXPECT_GT(CountPixels(*form, description, [](COLORREF c) { return c == RGB(255, 255, 255); }), 100);
+    EXPECT_EQ(CountPixels(*form, description, [&](COLORREF c) { return c == face; }), 0);
+    form->Hide();
+}
+
+TEST(ProductDialog, EveryDescriptionFitsItsLabel) {
+    auto form = std::make_unique<TProductFrm>(Application);
+    for (TLabel* label : {form->Label3, form->Label7, form->Label12, form->Label6, form->Label2, form->Label5,
+                          form->Label11}) {
+        HDC dc = GetDC(nullptr);
+        HGDIOBJ old = SelectObject(dc, label->EffectiveFont().Handle());
+        RECT r{0, 0, label->Width(), 0};
+        const std::string text = label->Caption();
+        DrawTextA(dc, text.c_str(), -1, &r, DT_CALCRECT | (label->WordWrap ? DT_WORDBREAK : DT_SINGLELINE));
+        SelectObject(dc, old);
+        ReleaseDC(nullptr, dc);
+        EXPECT_LE(r.right, label->Width()) << label->Name;
+        EXPECT_LE(r.bottom, label->Height()) << label->Name;
+    }
+}

@@ -1,0 +1,54 @@
+#include "BrowsingTestSupport.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "Application.h"
+#include "Paths.h"
+
+HostForm::HostForm() : TForm(Application), FSavedDir(GetCurrentDir()) {
+    SetCaption("Browsing");
+    SetClientSize(480, 360);
+}
+
+HostForm::~HostForm() {
+    Hide();
+    DestroyComponents();
+    SetCurrentDirectoryA(FSavedDir.c_str());
+}
+
+std::vector<std::string> Lines(const TStrings& items) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < items.Count(); ++i) lines.push_back(items.Get(i));
+    return lines;
+}
+
+void Touch(const std::string& path, unsigned attributes) {
+    WriteWholeFile(path, "");
+    if (attributes) SetFileAttributesA(path.c_str(), attributes);
+}
+
+CursorLog::CursorLog() {
+    Screen->OnCursorChange = [this](TCursor cursor) { Changes.push_back(cursor); };
+}
+
+CursorLog::~CursorLog() { Screen->OnCursorChange = nullptr; }
+
+void ChooseEntry(TCustomComboBox& combo, int index) {
+    SendMessageA(combo.Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageA(GetParent(combo.Handle()), WM_COMMAND, MAKEWPARAM(combo.ControlId(), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo.Handle()));
+}
+
+void ClickLine(TCustomListBox& list, int index) {
+    SendMessageA(list.Handle(), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageA(GetParent(list.Handle()), WM_COMMAND, MAKEWPARAM(list.ControlId(), LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list.Handle()));
+}
+
+void DoubleClickLine(TCustomListBox& list, int index) {
+    ClickLine(list, index);
+    SendMessageA(GetParent(list.Handle()), WM_COMMAND, MAKEWPARAM(list.ControlId(), LBN_DBLCLK),
+                 reinterpret_cast<LPARAM>(list.Handle()));
+}

@@ -1,0 +1,158 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "BrowsingTestSupport.h"
+#include "DialogDriver.h"
+#include "Exceptions.h"
+#include "LocaleText.h"
+#include "Paths.h"
+
+using Names = std::vector<std::string>;
+
+namespace {
+
+// The three lists linked as in the main window.
+struct ThreeLists {
+    HostForm form;
+    TDriveComboBox* drives;
+    TDirectoryListBox* dirs;
+    TFileListBox* files;
+    explicit ThreeLists(const std::string& start) {
+        SetCurrentDirectoryA(start.c_str());
+        drives = new TDriveComboBox(&form);
+        drives->SetParent(&form);
+        drives->SetBounds(8, 8, 200, 21);
+        dirs = new TDirectoryListBox(&form);
+        dirs->SetParent(&form);
+        dirs->SetBounds(8, 40, 200, 300);
+        files = new TFileListBox(&form);
+        files->SetParent(&form);
+        files->SetBounds(220, 40, 200, 300);
+        files->SetMask("*.gif;*.jpg");
+        drives->SetDirList(dirs);
+        dirs->SetFileList(files);
+        form.Show();
+    }
+    int EntryOf(char letter) const {
+        for (int i = 0; i < drives->Items().Count(); ++i)
+            if (AnsiUpperChar(drives->Items().Get(i)[0]) == AnsiUpperChar(letter)) return i;
+        return -1;
+    }
+};
+
+std::string Root(char letter) { return std::string(1, letter) + ":\\"; }
+
+}  // namespace
+
+TEST(DriveList, ListsEveryDriveWithTheGlyphAndTextOfItsKind) {
+    TempDir dir;
+    ThreeLists l(dir.Path());
+    auto entry = [&](char letter) { return l.EntryOf(letter) < 0 ? std::string("(none)") : l.drives->Items().Get(l.EntryOf(letter)); };
+    auto glyph = [&](char letter) { return l.drives->Items().GetObject(l.EntryOf(letter)); };
+    EXPECT_EQ(entry(kRemovableDrive), "m:");
+    EXPECT_EQ(entry(kPhotosDrive), "n: [photos]");
+    EXPECT_EQ(entry(kNetworkDrive), "p: [share]");  // no network name here: the label stands in
+    EXPECT_EQ(entry(kNotReadyDrive), "q: []");
+    EXPECT_EQ(entry(kNoRootDrive), "(none)");
+    EXPECT_EQ(entry('c').substr(0, 4), "c: [");
+    EXPECT_EQ(glyph(kRemovableDrive), &l.drives->FloppyGlyph());
+    EXPECT_EQ(glyph(kPhotosDrive), &l.drives->CdromGlyph());
+    EXPECT_EQ(glyph(kNetworkDrive), &l.drives->NetworkGlyph());
+    EXPECT_EQ(glyph(kNotReadyDrive), &l.drives->CdromGlyph());
+    EXPECT_EQ(glyph(kRamDrive), &l.drives->RamGlyph());
+    EXPECT_EQ(glyph('c'), &l.drives->FixedGlyph());
+    // Drive-letter order, and the current drive selected.
+    for (int i = 1; i < l.drives->Items().Count(); ++i)
+        EXPECT_LT(l.drives->Items().Get(i - 1)[0], l.drives->Items().Get(i)[0]);
+    EXPECT_EQ(l.drives->ItemIndex(), l.EntryOf(dir.Path()[0]));
+    EXPECT_EQ(l.drives->DriveLetter(), AnsiLowerChar(dir.Path()[0]));
+
+    // Upper case: letters and labels; writing the same case again still rebuilds and tells.
+    int changes = 0;
+    l.drives->OnChange = [&](TObject*) { ++changes; };
+    l.drives->SetTextCase(TTextCase::tcUpperCase);
+    EXPECT_EQ(entry(kPhotosDrive), "N: [PHOTOS]");
+    EXPECT_EQ(entry(kRemovableDrive), "M:");
+    EXPECT_EQ(l.drives->DriveLetter(), AnsiUpperChar(dir.Path()[0]));
+    EXPECT_EQ(changes, 1);
+    l.drives->SetTextCase(TTextCase::tcUpperCase);
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(l.drives->ItemIndex(), l.EntryOf(dir.Path()[0]));
+}
+
+TEST(DriveList, ChoosingADriveMovesAllThreeListsAndTheProcess) {
+    TempDir dir;
+    Touch(dir / "here.gif");
+    ThreeLists l(dir.Path());
+    int changes = 0;
+    l.drives->OnChange = [&](TObject*) { ++changes; };
+    ChooseEntry(*l.drives, l.EntryOf(dir.Path()[0]));  // the drive it is on: nothing happens
+    EXPECT_EQ(changes, 0);
+
+    ChangeDir(Root(kPhotosDrive));  // the drive's own current directory is its root
+    ChangeDir(dir.Path());
+    ChooseEntry(*l.drives, l.EntryOf(kPhotosDrive));
+    EXPECT_EQ(changes, 1);
+    EXPECT_TRUE(AnsiSameText(l.dirs->CurrentDir(), Root(kPhotosDrive))) << l.dirs->CurrentDir();
+    EXPECT_EQ(Lines(l.dirs->Items()).back(), "Album");
+    DoubleClickLine(*l.dirs, l.dirs->Items().IndexOf("Album"));
+    EXPECT_TRUE(AnsiSameText(GetCurrentDir(), Root(kPhotosDrive) + "Album"));
+    EXPECT_EQ(Lines(l.files->Items()), (Names{"beach.jpg", "harbour.gif"}));
+
+    // Back to the first drive: to the directory last used there, through the drive list.
+    ChooseEntry(*l.drives, l.EntryOf(dir.Path()[0]));
+    EXPECT_EQ(l.dirs->CurrentDir(), dir.Path());
+    EXPECT_EQ(Lines(l.files->Items()), (Names{"here.gif"}));
+    EXPECT_EQ(GetCurrentDir(), dir.Path());
+    // A typed path on another drive switches the drive list too.
+    l.dirs->SetCurrentDir(Root(kPhotosDrive) + "Album");
+    EXPECT_EQ(l.drives->ItemIndex(), l.EntryOf(kPhotosDrive));
+    EXPECT_EQ(l.drives->DriveLetter(), kPhotosDrive);
+    EXPECT_EQ(Lines(l.files->Items()), (Names{"beach.jpg", "harbour.gif"}));
+}
+
+TEST(DriveList, ADriveThatIsNotReadyShowsTheErrorAndTheListGoesBackToWhereTheDirectoriesAre) {
+    TempDir dir;
+    Touch(dir / "here.gif");
+    ThreeLists l(dir.Path());
+    int changes = 0;
+    l.drives->OnChange = [&](TObject*) { ++changes; };
+    const int home = l.drives->ItemIndex();
+    for (int attempt = 0; attempt < 2; ++attempt) {  // choosing it again tries again
+        DialogSeen seen;
+        DialogDriver driver;
+        driver.Record(seen, "OK");
+        ChooseEntry(*l.drives, l.EntryOf(kNotReadyDrive));
+        EXPECT_TRUE(seen.Shown);
+        EXPECT_EQ(seen.Caption, "Tessellor");
+        EXPECT_EQ(seen.Text, "Invalid filename.");  // the platform reports error 3 for it
+        EXPECT_EQ(seen.Icon, "stop");
+        EXPECT_EQ(l.drives->ItemIndex(), home);
+        EXPECT_EQ(l.drives->DriveLetter(), AnsiLowerChar(dir.Path()[0]));
+        EXPECT_EQ(l.dirs->CurrentDir(), dir.Path());
+        EXPECT_EQ(Lines(l.files->Items()), (Names{"here.gif"}));
+        EXPECT_EQ(GetCurrentDir(), dir.Path());
+    }
+    EXPECT_EQ(changes, 0);
+    // A typed path on that drive fails the same way, as an exception, with the same return.
+    EXPECT_THROW(l.dirs->SetCurrentDir(Root(kNotReadyDrive)), EInOutError);
+    EXPECT_EQ(l.drives->ItemIndex(), home);
+    // Another drive still works.
+    ChooseEntry(*l.drives, l.EntryOf(kRamDrive));
+    EXPECT_EQ(AnsiUpperChar(l.dirs->DriveLetter()), AnsiUpperChar(kRamDrive));
+    EXPECT_EQ(changes, 1);
+}
+
+TEST(DriveList, LinksAreForgottenWhenTheirTargetGoes) {
+    TempDir dir;
+    ThreeLists l(dir.Path());
+    EXPECT_EQ(l.dirs->DriveListLink(), l.drives);
+    EXPECT_EQ(l.files->DirListLink(), l.dirs);
+    delete l.dirs;
+    EXPECT_EQ(l.drives->DirList(), nullptr);
+    EXPECT_EQ(l.files->DirListLink(), nullptr);
+    ChooseEntry(*l.drives, l.EntryOf(kRamDrive));  // nothing to move any more
+    EXPECT_EQ(l.drives->DriveLetter(), kRamDrive);
+    EXPECT_EQ(GetCurrentDir(), dir.Path());
+}

@@ -1,0 +1,177 @@
+#include <gtest/gtest.h>
+
+#include <utility>
+
+#include "Application.h"
+#include "DialogDriver.h"
+#include "Exceptions.h"
+#include "IniFile.h"
+#include "IntConv.h"
+#include "SettingsTestSupport.h"
+#include "TestFiles.h"
+
+namespace {
+
+struct Case {
+    const char* text;
+    bool ok;
+    int32_t value;
+};
+
+}  // namespace
+
+TEST(IntConv, AcceptsDecimalAndDollarHexAndNothingElse) {
+    const Case cases[] = {
+        {"0", true, 0},
+        {"  42", true, 42},
+        {"+7", true, 7},
+        {"-0", true, 0},
+        {"007", true, 7},
+        {"2147483647", true, 2147483647},
+        {"-2147483648", true, INT32_MIN},
+        {"$1F", true, 31},
+        {"$1f", true, 31},
+        {" $ff", true, 255},
+        {"$000000000FF", true, 255},
+        {"$FFFFFFFF", true, -1},
+        {"$80000000", true, INT32_MIN},
+        {"2147483648", false, 0},
+        {"-2147483649", false, 0},
+        {"99999999999999999999", false, 0},
+        {"$100000000", false, 0},
+        {"", false, 0},
+        {"   ", false, 0},
+        {"\t42", false, 0},
+        {"42 ", false, 0},
+        {"12a", false, 0},
+        {"-", false, 0},
+        {"+", false, 0},
+        {"$", false, 0},
+        {"-$1", false, 0},
+        {"$-1", false, 0},
+        {"0x1F", false, 0},  // the "0x" form belongs to the settings file's reading only
+        {"1 2", false, 0},
+    };
+    for (const Case& c : cases) {
+        int32_t value = 12345;
+        EXPECT_EQ(TryStrToInt(c.text, value), c.ok) << '"' << c.text << '"';
+        if (c.ok) {
+            EXPECT_EQ(value, c.value) << '"' << c.text << '"';
+        } else {
+            EXPECT_EQ(StrToIntDef(c.text, -9), -9) << '"' << c.text << '"';
+        }
+    }
+    EXPECT_EQ(IntToDecimal(-5), "-5");
+    EXPECT_EQ(IntToDecimal(INT32_MIN), "-2147483648");
+}
+
+TEST(IniFile, ReadsIntegersInEveryStoredForm) {
+    TempDir dir;
+    const std::string path = dir / "forms.ini";
+    WriteWholeFile(path,
+                   "[S]\r\nlower=0x1F\r\nupper=0X1f\r\ndollar=$1F\r\nplus=+7\r\nmin=-2147483648\r\nall=$FFFFFFFF\r\n"
+                   "zeros=$000000000FF\r\nempty=\r\nbare=0x\r\nnegx=-0x10\r\nxneg=0x-1\r\nletters=12a\r\n"
+                   "big=2147483648\r\nhuge=$100000000\r\nquoted=\"  42\"\r\ntrail=\"42 \"\r\n");
+    TIniFile ini(path);
+    const std::pair<const char*, int32_t> expected[] = {
+        {"lower", 31}, {"upper", 31},  {"dollar", 31},    {"plus", 7},  {"min", INT32_MIN}, {"all", -1},
+        {"zeros", 255}, {"empty", -3}, {"bare", -3},      {"negx", -3}, {"xneg", -3},       {"letters", -3},
+        {"big", -3},   {"huge", -3},   {"absent", -3},    {"quoted", 42}, {"trail", -3},
+    };
+    for (const auto& [key, value] : expected) EXPECT_EQ(ini.ReadInteger("S", key, -3), value) << key;
+    EXPECT_EQ(ini.ReadInteger("Nowhere", "lower", -3), -3);
+    EXPECT_EQ(TIniFile(dir / "missing.ini").ReadInteger("S", "lower", -3), -3);
+}
+
+TEST(IniFile, ReadsTextsWithDefaultsAndTheLengthLimit) {
+    TempDir dir;
+    const std::string path = dir / "texts.ini";
+    const std::string longValue(5000, 'v');
+    WriteWholeFile(path, "[S]\r\nempty=\r\nspaced=C:\\My Pictures\r\nlong=" + longValue + "\r\n");
+    TIniFile ini(path);
+    EXPECT_EQ(ini.FileName(), path);
+    EXPECT_EQ(ini.ReadString("S", "empty", "fallback"), "");
+    EXPECT_EQ(ini.ReadString("S", "spaced", ""), "C:\\My Pictures");
+    EXPECT_EQ(ini.ReadString("s", "SPACED", ""), "C:\\My Pictures");  // names match without regard to case
+    EXPECT_EQ(ini.ReadString("S", "long", ""), longValue.substr(0, 1023));
+    EXPECT_EQ(ini.ReadString("S", "absent", "fallback"), "fallback");
+    EXPECT_EQ(ini.ReadString("S", "absent", ""), "");
+    EXPECT_EQ(ini.ReadString("Other", "empty", "fallback"), "fallback");
+    EXPECT_EQ(TIniFile(dir / "missing.ini").ReadString("S", "empty", "fallback"), "fallback");
+    EXPECT_FALSE(FileExists(dir / "missing.ini"));  // reading makes no file
+}
+
+TEST(IniFile, WritesIntegersAsDecimalAndEmptyValuesAsKeys) {
+    TempDir dir;
+    const std::string path = dir / "new.ini";
+    TIniFile ini(path);
+    ini.WriteInteger("S", "neg", -5);
+    ini.WriteInteger("S", "byte", 255);
+    ini.WriteString("S", "empty", "");
+    ini.WriteString("S", "text", "a = b");
+    EXPECT_EQ(StoredValue(path, "S", "neg"), "-5");
+    EXPECT_EQ(StoredValue(path, "S", "byte"), "255");
+    EXPECT_EQ(StoredValue(path, "S", "empty"), "");
+    EXPECT_EQ(ini.ReadString("S", "empty", "fallback"), "");
+    EXPECT_EQ(ini.ReadString("S", "text", ""), "a = b");
+    const std::string bytes = ReadWholeFile(path);
+    EXPECT_NE(bytes.find("empty="), std::string::npos) << bytes;
+    EXPECT_EQ(bytes.find("0x"), std::string::npos) << bytes;
+}
+
+TEST(IniFile, AFileThatCannotBeWrittenRaisesAndReadsGiveDefaults) {
+    TempDir dir;
+    // Three files the system will not write: one in a directory that does not exist, one whose name
+    // is taken by a directory, and one that another program holds open without sharing.
+    const std::string noDirectory = dir / "no such dir\\app.ini";
+    const std::string isDirectory = dir / "taken.ini";
+    MakeDirectory(isDirectory);
+    const std::string locked = dir / "locked.ini";
+    WriteWholeFile(locked, "[S]\r\nk=1\r\n");
+    HANDLE holder = CreateFileA(locked.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    for (const std::string& path : {noDirectory, isDirectory, locked}) {
+        TIniFile ini(path);
+        try {
+            ini.WriteInteger("S", "k", 2);
+            ADD_FAILURE() << "no exception for " << path;
+        } catch (const Exception& e) {
+            EXPECT_EQ(e.Message(), "Unable to write to " + path);
+        }
+        EXPECT_THROW(ini.WriteString("S", "other", "x"), Exception) << path;
+        EXPECT_EQ(ini.ReadString("S", "other", "d"), "d") << path;
+        EXPECT_EQ(ini.ReadInteger("S", "k", 8), 8) << path;
+    }
+    CloseHandle(holder);
+    EXPECT_EQ(StoredValue(locked, "S", "k"), "1");
+}
+
+// A write failure raised while a bound control saves reaches the user in the error box, and Save
+// goes on with the next control.
+TEST(IniFile, AWriteFailureDuringSaveShowsTheErrorBox) {
+    TempDir dir;
+    const std::string path = dir / "absent dir\\settings.ini";
+    TBindingForm form(Application);
+    auto* first = form.Add<TIniEdit>("FirstEdit");
+    auto* second = form.Add<TIniEdit>("SecondEdit");
+    auto* source = new TIniSource(&form);
+    source->Name = "IniSource1";
+    source->SetIniFileName(path);
+    for (TIniEdit* edit : {first, second}) {
+        edit->SetSectionName("S");
+        edit->SetKeyword(edit->Name);
+        edit->SetDataSource(source);
+    }
+    HandlePosted();
+    DialogSeen one, two;
+    DialogDriver driver;
+    driver.Record(one, "OK").Record(two, "OK");
+    source->Save();
+    EXPECT_EQ(driver.Answered(), 2);
+    EXPECT_EQ(one.Caption, "Tessellor");
+    EXPECT_EQ(one.Text, "Unable to write to " + path + ".");
+    EXPECT_EQ(one.Icon, "stop");
+    EXPECT_EQ(one.Buttons, std::vector<std::string>{"OK"});
+    EXPECT_EQ(two.Text, one.Text);
+}

@@ -1,0 +1,189 @@
+#include "ComboBox.h"
+
+#include "LocaleText.h"
+
+TCustomComboBox::TCustomComboBox(TComponent* owner) : TWinControl(owner), FItems(*this, ComboBoxMessages) {
+    FTabStop = true;
+    SetBounds(0, 0, 145, 21);
+}
+
+TCustomComboBox::~TCustomComboBox() = default;
+
+void TCustomComboBox::CreateParams(TCreateParams& params) {
+    TWinControl::CreateParams(params);
+    params.WinClassName = "COMBOBOX";
+    params.Style |= WS_VSCROLL | CBS_HASSTRINGS;
+    switch (FStyle) {
+    case TComboBoxStyle::csDropDown: params.Style |= CBS_DROPDOWN | CBS_AUTOHSCROLL; break;
+    case TComboBoxStyle::csSimple: params.Style |= CBS_SIMPLE | CBS_AUTOHSCROLL; break;
+    case TComboBoxStyle::csDropDownList: params.Style |= CBS_DROPDOWNLIST; break;
+    case TComboBoxStyle::csOwnerDrawFixed: params.Style |= CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED; break;
+    case TComboBoxStyle::csOwnerDrawVariable: params.Style |= CBS_DROPDOWNLIST | CBS_OWNERDRAWVARIABLE; break;
+    }
+    if (FSorted) params.Style |= CBS_SORT;
+    // The window's height includes the dropped-down list.
+    if (FStyle != TComboBoxStyle::csSimple) params.Height = Height() + FDropDownCount * FItemHeight + 2;
+    if (!HasEdit()) params.Caption.clear();
+}
+
+void TCustomComboBox::CreateWnd() {
+    const std::string text = FText;
+    TWinControl::CreateWnd();
+    HWND window = Handle();
+    if (OwnerDrawn()) SendMessageA(window, CB_SETITEMHEIGHT, 0, FItemHeight);
+    if (HasEdit()) SendMessageA(window, CB_LIMITTEXT, static_cast<WPARAM>(FMaxLength), 0);
+    FItems.MoveToWindow(window);
+    SendMessageA(window, CB_SETCURSEL, static_cast<WPARAM>(FItemIndex), 0);
+    if (HasEdit() && FItemIndex < 0) SetWindowTextA(window, text.c_str());
+}
+
+void TCustomComboBox::DestroyWnd() {
+    if (HandleAllocated()) {
+        FItemIndex = ItemIndex();
+        FItems.TakeFromWindow(Handle());
+    }
+    TWinControl::DestroyWnd();
+}
+
+void TCustomComboBox::SetStyle(TComboBoxStyle style) {
+    if (style == FStyle) return;
+    FStyle = style;
+    RecreateWnd();
+}
+
+int TCustomComboBox::ItemIndex() const {
+    if (!HandleAllocated()) return FItemIndex;
+    return static_cast<int>(SendMessageA(const_cast<TCustomComboBox*>(this)->Handle(), CB_GETCURSEL, 0, 0));
+}
+
+void TCustomComboBox::SetItemIndex(int index) {
+    if (index < 0 || index >= FItems.Count()) index = -1;
+    if (!HandleAllocated()) {
+        FItemIndex = index;
+        if (index >= 0) FText = FItems.Get(index);
+        return;
+    }
+    SendMessageA(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+std::string TCustomComboBox::Text() const {
+    if (!HandleAllocated() && !HasEdit()) return FItemIndex >= 0 ? FItems.Get(FItemIndex) : std::string();
+    return TWinControl::Text();
+}
+
+void TCustomComboBox::SetText(const std::string& text) {
+    if (HasEdit()) {
+        TWinControl::SetText(text);
+        return;
+    }
+    int found = -1;
+    for (int i = 0; i < FItems.Count() && found < 0; ++i)
+        if (AnsiSameText(FItems.Get(i), text)) found = i;
+    SetItemIndex(found);
+}
+
+void TCustomComboBox::SetItemHeight(int height) {
+    if (height <= 0 || height == FItemHeight) return;
+    FItemHeight = height;
+    RecreateWnd();
+}
+
+void TCustomComboBox::SetSorted(bool value) {
+    if (value == FSorted) return;
+    FSorted = value;
+    FItems.Sorted = value;
+    RecreateWnd();
+}
+
+void TCustomComboBox::SetMaxLength(int value) {
+    FMaxLength = value < 0 ? 0 : value;
+    if (HandleAllocated() && HasEdit()) SendMessageA(Handle(), CB_LIMITTEXT, static_cast<WPARAM>(FMaxLength), 0);
+}
+
+void TCustomComboBox::SetDropDownCount(int value) {
+    if (value <= 0 || value == FDropDownCount) return;
+    FDropDownCount = value;
+    RecreateWnd();
+}
+
+bool TCustomComboBox::DroppedDown() const {
+    return HandleAllocated() &&
+           SendMessageA(const_cast<TCustomComboBox*>(this)->Handle(), CB_GETDROPPEDSTATE, 0, 0) != 0;
+}
+
+void TCustomComboBox::Change() {
+    if (OnChange) OnChange(this);
+}
+
+void TCustomComboBox::DropDown() {
+    if (OnDropDown) OnDropDown(this);
+}
+
+void TCustomComboBox::WndProc(TMessage& message) {
+    switch (message.Msg) {
+    case CN_COMMAND:
+        switch (HIWORD(message.WParam)) {
+        case CBN_SELCHANGE:
+            Click();
+            Change();
+            break;
+        case CBN_EDITCHANGE: Change(); break;
+        case CBN_DROPDOWN: DropDown(); break;
+        case CBN_DBLCLK:
+            if (OnDblClick) OnDblClick(this);
+            break;
+        default: break;
+        }
+        return;
+    case CN_DRAWITEM:
+        DoDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam));
+        message.Result = TRUE;
+        return;
+    case CN_MEASUREITEM: {
+        auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(message.LParam);
+        int height = FItemHeight;
+        if (FStyle == TComboBoxStyle::csOwnerDrawVariable && static_cast<int>(measure->itemID) >= 0)
+            MeasureItem(static_cast<int>(measure->itemID), height);
+        measure->itemHeight = static_cast<UINT>(height);
+        message.Result = TRUE;
+        return;
+    }
+    default:
+        break;
+    }
+    TWinControl::WndProc(message);
+}
+
+void TCustomComboBox::MeasureItem(int index, int& height) {
+    if (OnMeasureItem) OnMeasureItem(this, index, height);
+}
+
+void TCustomComboBox::DoDrawItem(const DRAWITEMSTRUCT& item) {
+    TCanvas canvas(item.hDC);
+    canvas.Font().Assign(EffectiveFont());
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    canvas.SetBrushColor(selected ? clHighlight : (ColorSet() ? Color() : clWindow));
+    if (selected) canvas.Font().SetColor(clHighlightText);
+    TCanvas* outer = FCanvas;
+    FCanvas = &canvas;
+    struct Restore {
+        TCanvas*& slot;
+        TCanvas* value;
+        ~Restore() { slot = value; }
+    } restore{FCanvas, outer};
+    const int index = static_cast<int>(item.itemID);  // -1: the selection field with nothing selected
+    if (index >= 0 && (item.itemAction & (ODA_DRAWENTIRE | ODA_SELECT))) {
+        if (OnDrawItem)
+            OnDrawItem(this, index, item.rcItem, item.itemState);
+        else
+            DrawItem(index, item.rcItem, item.itemState);
+    } else if (index < 0) {
+        canvas.FillRect(item.rcItem);
+    }
+    if ((item.itemAction & ODA_FOCUS) || (item.itemState & ODS_FOCUS)) DrawFocusRect(item.hDC, &item.rcItem);
+}
+
+void TCustomComboBox::DrawItem(int index, const RECT& rect, UINT) {
+    Canvas().FillRect(rect);
+    if (index < FItems.Count()) Canvas().TextOut(rect.left + 2, rect.top, FItems.Get(index));
+}

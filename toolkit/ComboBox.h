@@ -1,0 +1,75 @@
+#pragma once
+// TCustomComboBox: a combo box over the system COMBOBOX class in five styles: with an edit part
+// (csDropDown, csSimple), a pure drop-down list (csDropDownList), and drop-down lists whose items
+// are drawn by DrawItem at a fixed height or at heights given by MeasureItem.
+#include <functional>
+
+#include "Canvas.h"
+#include "Control.h"
+#include "ItemStrings.h"
+
+enum class TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
+
+class TCustomComboBox : public TWinControl {
+public:
+    explicit TCustomComboBox(TComponent* owner);
+    ~TCustomComboBox() override;
+
+    TItemStrings& Items() { return FItems; }
+    const TItemStrings& Items() const { return FItems; }
+
+    TComboBoxStyle Style() const { return FStyle; }
+    void SetStyle(TComboBoxStyle style);
+    // The selected position, -1 for none; a position outside the list selects nothing.
+    int ItemIndex() const;
+    void SetItemIndex(int index);
+    // In the styles without an edit part the text is the selected item's; setting it selects the
+    // item with that text (ignoring case), or none.
+    std::string Text() const override;
+    void SetText(const std::string& text) override;
+    int ItemHeight() const { return FItemHeight; }
+    // Values of 0 or less are ignored; a change re-creates the window.
+    void SetItemHeight(int height);
+    bool Sorted() const { return FSorted; }
+    void SetSorted(bool value);
+    int MaxLength() const { return FMaxLength; }
+    void SetMaxLength(int value);
+    int DropDownCount() const { return FDropDownCount; }
+    void SetDropDownCount(int value);
+    bool DroppedDown() const;
+
+    TNotifyEvent OnChange;
+    TNotifyEvent OnDropDown;
+    TNotifyEvent OnDblClick;
+    std::function<void(TObject* sender, int index, const RECT& rect, UINT state)> OnDrawItem;
+    std::function<void(TObject* sender, int index, int& height)> OnMeasureItem;
+
+    void WndProc(TMessage& message) override;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
+    void DestroyWnd() override;
+    // The text of the edit part changed, or the user picked another item.
+    virtual void Change();
+    virtual void DropDown();
+    virtual void DrawItem(int index, const RECT& rect, UINT state);
+    virtual void MeasureItem(int index, int& height);
+    bool OwnerDrawn() const {
+        return FStyle == TComboBoxStyle::csOwnerDrawFixed || FStyle == TComboBoxStyle::csOwnerDrawVariable;
+    }
+    bool HasEdit() const { return FStyle == TComboBoxStyle::csDropDown || FStyle == TComboBoxStyle::csSimple; }
+    TCanvas& Canvas() { return *FCanvas; }
+
+private:
+    void DoDrawItem(const DRAWITEMSTRUCT& item);
+
+    TItemStrings FItems;
+    TComboBoxStyle FStyle = TComboBoxStyle::csDropDown;
+    int FItemIndex = -1;  // while there is no window
+    int FItemHeight = 16;
+    bool FSorted = false;
+    int FMaxLength = 0;
+    int FDropDownCount = 8;
+    TCanvas* FCanvas = nullptr;
+};

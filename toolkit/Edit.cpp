@@ -1,0 +1,69 @@
+#include "Edit.h"
+
+TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) {
+    FTabStop = true;
+    SetBounds(0, 0, 121, 21);
+}
+
+void TCustomEdit::CreateParams(TCreateParams& params) {
+    TWinControl::CreateParams(params);
+    params.WinClassName = "EDIT";
+    params.Style |= ES_AUTOHSCROLL | WS_BORDER;
+    if (FReadOnly) params.Style |= ES_READONLY;
+}
+
+void TCustomEdit::CreateWnd() {
+    TWinControl::CreateWnd();
+    HWND window = Handle();
+    SendMessageA(window, EM_LIMITTEXT, static_cast<WPARAM>(FMaxLength), 0);
+    SendMessageA(window, EM_SETMODIFY, FModified ? TRUE : FALSE, 0);
+}
+
+void TCustomEdit::DestroyWnd() {
+    if (HandleAllocated()) FModified = SendMessageA(Handle(), EM_GETMODIFY, 0, 0) != 0;
+    TWinControl::DestroyWnd();
+}
+
+void TCustomEdit::SetText(const std::string& text) {
+    if (text == Text()) return;
+    TWinControl::SetText(text);
+    if (HandleAllocated()) {
+        // The edit control reports the change itself (EN_CHANGE); the flag is ours to clear.
+        SendMessageA(Handle(), EM_SETMODIFY, FALSE, 0);
+    } else {
+        FModified = false;
+        Change();
+    }
+}
+
+bool TCustomEdit::Modified() const {
+    if (HandleAllocated()) return SendMessageA(const_cast<TCustomEdit*>(this)->Handle(), EM_GETMODIFY, 0, 0) != 0;
+    return FModified;
+}
+
+void TCustomEdit::SetModified(bool value) {
+    FModified = value;
+    if (HandleAllocated()) SendMessageA(Handle(), EM_SETMODIFY, value ? TRUE : FALSE, 0);
+}
+
+void TCustomEdit::SetReadOnly(bool value) {
+    FReadOnly = value;
+    if (HandleAllocated()) SendMessageA(Handle(), EM_SETREADONLY, value ? TRUE : FALSE, 0);
+}
+
+void TCustomEdit::SetMaxLength(int value) {
+    FMaxLength = value < 0 ? 0 : value;
+    if (HandleAllocated()) SendMessageA(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(FMaxLength), 0);
+}
+
+void TCustomEdit::Change() {
+    if (OnChange) OnChange(this);
+}
+
+void TCustomEdit::WndProc(TMessage& message) {
+    if (message.Msg == CN_COMMAND) {
+        if (HIWORD(message.WParam) == EN_CHANGE) Change();
+        return;
+    }
+    TWinControl::WndProc(message);
+}

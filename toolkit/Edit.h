@@ -1,0 +1,42 @@
+#pragma once
+// TCustomEdit and TEdit: a single-line edit over the system EDIT class. Its modified flag is the
+// edit control's own while the window exists: the user's typing sets it, a change of the text by
+// the program clears it.
+#include "Control.h"
+
+class TCustomEdit : public TWinControl {
+public:
+    explicit TCustomEdit(TComponent* owner);
+
+    // Setting the text it already has changes nothing; any other value clears Modified.
+    void SetText(const std::string& text) override;
+
+    bool Modified() const;
+    void SetModified(bool value);
+
+    bool ReadOnly() const { return FReadOnly; }
+    void SetReadOnly(bool value);
+    // The most characters the user may type; 0 for no limit.
+    int MaxLength() const { return FMaxLength; }
+    void SetMaxLength(int value);
+
+    TNotifyEvent OnChange;
+
+    void WndProc(TMessage& message) override;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
+    void DestroyWnd() override;
+    virtual void Change();
+
+private:
+    bool FModified = false;  // used while there is no window
+    bool FReadOnly = false;
+    int FMaxLength = 0;
+};
+
+class TEdit : public TCustomEdit {
+public:
+    using TCustomEdit::TCustomEdit;
+};

@@ -1,0 +1,145 @@
+#include "ItemStrings.h"
+
+#include <algorithm>
+
+#include "Control.h"
+#include "Exceptions.h"
+#include "Format.h"
+#include "LocaleText.h"
+
+const TItemMessages ListBoxMessages{LB_ADDSTRING,  LB_INSERTSTRING, LB_DELETESTRING, LB_RESETCONTENT, LB_GETCOUNT,
+                                    LB_GETTEXT,    LB_GETTEXTLEN,   LB_GETITEMDATA,  LB_SETITEMDATA,  LB_ERR,
+                                    LB_ERRSPACE,   LB_INITSTORAGE};
+const TItemMessages ComboBoxMessages{CB_ADDSTRING,   CB_INSERTSTRING, CB_DELETESTRING, CB_RESETCONTENT, CB_GETCOUNT,
+                                     CB_GETLBTEXT,   CB_GETLBTEXTLEN, CB_GETITEMDATA,  CB_SETITEMDATA,  CB_ERR,
+                                     CB_ERRSPACE,    CB_INITSTORAGE};
+
+bool TItemStrings::HasWindow() const { return FControl.HandleAllocated(); }
+HWND TItemStrings::Window() const { return const_cast<TWinControl&>(FControl).Handle(); }
+
+LRESULT TItemStrings::Send(UINT msg, WPARAM wParam, LPARAM lParam) const {
+    return SendMessageA(Window(), msg, wParam, lParam);
+}
+
+void TItemStrings::CheckIndex(int index, int limit) const {
+    if (index < 0 || index >= limit) throw Exception(Format("List index out of bounds (%d)", index));
+}
+
+int TItemStrings::Count() const {
+    if (!HasWindow()) return static_cast<int>(FLines.size());
+    return static_cast<int>(Send(FMessages.GetCount, 0, 0));
+}
+
+std::string TItemStrings::Get(int index) const {
+    CheckIndex(index, Count());
+    if (!HasWindow()) return FLines[static_cast<size_t>(index)].first;
+    const LRESULT length = Send(FMessages.GetTextLen, static_cast<WPARAM>(index), 0);
+    if (length <= 0) return std::string();
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    const LRESULT copied = Send(FMessages.GetText, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
+    return text;
+}
+
+TObject* TItemStrings::GetObject(int index) const {
+    CheckIndex(index, Count());
+    if (!HasWindow()) return FLines[static_cast<size_t>(index)].second;
+    return reinterpret_cast<TObject*>(Send(FMessages.GetItemData, static_cast<WPARAM>(index), 0));
+}
+
+void TItemStrings::PutObject(int index, TObject* object) {
+    CheckIndex(index, Count());
+    if (!HasWindow()) {
+        FLines[static_cast<size_t>(index)].second = object;
+        return;
+    }
+    Send(FMessages.SetItemData, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(object));
+}
+
+int TItemStrings::InsertIntoWindow(UINT msg, int index, const std::string& text, TObject* object) {
+    const LRESULT position = Send(msg, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str()));
+    if (position < 0 || position == FMessages.Err || position == FMessages.ErrSpace)
+        throw EOutOfResources("Unable to insert a line");
+    Send(FMessages.SetItemData, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(object));
+    return static_cast<int>(position);
+}
+
+int TItemStrings::AddObject(const std::string& text, TObject* object) {
+    if (HasWindow()) return InsertIntoWindow(FMessages.AddString, 0, text, object);
+    size_t position = FLines.size();
+    if (Sorted) {
+        // After every line that does not sort after it, as the platform list does.
+        position = 0;
+        while (position < FLines.size() && AnsiCompareText(FLines[position].first, text) <= 0) ++position;
+    }
+    FLines.insert(FLines.begin() + static_cast<std::ptrdiff_t>(position), {text, object});
+    return static_cast<int>(position);
+}
+
+int TItemStrings::AppendObject(const std::string& text, TObject* object) {
+    if (HasWindow()) return InsertIntoWindow(FMessages.InsertString, -1, text, object);
+    FLines.emplace_back(text, object);
+    return static_cast<int>(FLines.size()) - 1;
+}
+
+void TItemStrings::Reserve(int count, size_t bytes) {
+    if (HasWindow() && FMessages.InitStorage) Send(FMessages.InitStorage, static_cast<WPARAM>(count), static_cast<LPARAM>(bytes));
+}
+
+void TItemStrings::Insert(int index, const std::string& text) { InsertObject(index, text, nullptr); }
+
+void TItemStrings::InsertObject(int index, const std::string& text, TObject* object) {
+    CheckIndex(index, Count() + 1);
+    if (HasWindow()) {
+        InsertIntoWindow(FMessages.InsertString, index, text, object);
+        return;
+    }
+    FLines.insert(FLines.begin() + index, {text, object});
+}
+
+void TItemStrings::Delete(int index) {
+    CheckIndex(index, Count());
+    if (!HasWindow()) {
+        FLines.erase(FLines.begin() + index);
+        return;
+    }
+    Send(FMessages.DeleteString, static_cast<WPARAM>(index), 0);
+}
+
+void TItemStrings::Clear() {
+    FLines.clear();
+    if (HasWindow()) Send(FMessages.ResetContent, 0, 0);
+}
+
+void TItemStrings::BeginUpdate() {
+    if (FUpdateCount++ == 0 && HasWindow()) Send(WM_SETREDRAW, FALSE, 0);
+}
+
+void TItemStrings::EndUpdate() {
+    if (FUpdateCount == 0 || --FUpdateCount != 0 || !HasWindow()) return;
+    Send(WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(Window(), nullptr, TRUE);
+}
+
+void TItemStrings::MoveToWindow(HWND window) {
+    for (const auto& [text, object] : FLines) {
+        const LRESULT position = SendMessageA(window, FMessages.AddString, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        if (position >= 0) SendMessageA(window, FMessages.SetItemData, static_cast<WPARAM>(position),
+                                        reinterpret_cast<LPARAM>(object));
+    }
+    FLines.clear();
+}
+
+void TItemStrings::TakeFromWindow(HWND window) {
+    FLines.clear();
+    const int count = static_cast<int>(SendMessageA(window, FMessages.GetCount, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        const LRESULT length = SendMessageA(window, FMessages.GetTextLen, static_cast<WPARAM>(i), 0);
+        std::string text(static_cast<size_t>(std::max<LRESULT>(length, 0)) + 1, '\0');
+        const LRESULT copied =
+            SendMessageA(window, FMessages.GetText, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
+        text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
+        auto* object = reinterpret_cast<TObject*>(SendMessageA(window, FMessages.GetItemData, static_cast<WPARAM>(i), 0));
+        FLines.emplace_back(text, object);
+    }
+}

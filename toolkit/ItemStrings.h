@@ -1,0 +1,66 @@
+#pragma once
+// TItemStrings: the Items of a list box or combo box. While the control has a window the lines live
+// in the window (the platform list sorts them when the control is sorted); before the window is made
+// and between re-creations they are kept here and handed to the next window.
+#include <windows.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "Strings.h"
+
+class TWinControl;
+
+// The message numbers of one kind of platform list (LB_* or CB_*).
+struct TItemMessages {
+    UINT AddString, InsertString, DeleteString, ResetContent, GetCount, GetText, GetTextLen, GetItemData,
+        SetItemData;
+    int Err, ErrSpace;
+    UINT InitStorage;
+};
+extern const TItemMessages ListBoxMessages;
+extern const TItemMessages ComboBoxMessages;
+
+class TItemStrings : public TStrings {
+public:
+    TItemStrings(TWinControl& control, const TItemMessages& messages) : FControl(control), FMessages(messages) {}
+
+    int Count() const override;
+    std::string Get(int index) const override;
+    TObject* GetObject(int index) const override;
+    void PutObject(int index, TObject* object) override;
+    // Raises EOutOfResources "Unable to insert a line" when the platform list refuses the line.
+    int AddObject(const std::string& text, TObject* object) override;
+    void Insert(int index, const std::string& text) override;
+    void InsertObject(int index, const std::string& text, TObject* object);
+    void Delete(int index) override;
+    void Clear() override;
+    // Adds a line at the end even in a sorted list: for a caller that adds lines already in
+    // the list's order. Raises like AddObject.
+    int AppendObject(const std::string& text, TObject* object);
+    // Makes room in the window for `count` more lines of `bytes` characters in all.
+    void Reserve(int count, size_t bytes);
+    // Repainting of the window stops until the matching EndUpdate (calls nest).
+    void BeginUpdate() override;
+    void EndUpdate() override;
+
+    // Without a window: whether AddObject keeps the lines sorted (the window does it itself).
+    bool Sorted = false;
+
+    // For the control: the lines go into a new window, or come back from one that is destroyed.
+    void MoveToWindow(HWND window);
+    void TakeFromWindow(HWND window);
+
+private:
+    bool HasWindow() const;
+    HWND Window() const;
+    LRESULT Send(UINT msg, WPARAM wParam, LPARAM lParam) const;
+    void CheckIndex(int index, int limit) const;
+    int InsertIntoWindow(UINT msg, int index, const std::string& text, TObject* object);
+
+    TWinControl& FControl;
+    const TItemMessages& FMessages;
+    std::vector<std::pair<std::string, TObject*>> FLines;  // while there is no window
+    int FUpdateCount = 0;
+};

@@ -1,0 +1,176 @@
+#include "ListBox.h"
+
+TCustomListBox::TCustomListBox(TComponent* owner) : TWinControl(owner), FItems(*this, ListBoxMessages) {
+    FTabStop = true;
+    SetBounds(0, 0, 121, 97);
+}
+
+TCustomListBox::~TCustomListBox() = default;
+
+void TCustomListBox::CreateParams(TCreateParams& params) {
+    TWinControl::CreateParams(params);
+    params.WinClassName = "LISTBOX";
+    params.Style |= WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
+    if (FSorted) params.Style |= LBS_SORT;
+    if (!FIntegralHeight) params.Style |= LBS_NOINTEGRALHEIGHT;
+    if (FMultiSelect) params.Style |= FExtendedSelect ? LBS_EXTENDEDSEL : LBS_MULTIPLESEL;
+    if (FColumns > 0) params.Style |= LBS_MULTICOLUMN | WS_HSCROLL;
+}
+
+void TCustomListBox::CreateWnd() {
+    TWinControl::CreateWnd();
+    HWND window = Handle();
+    SendMessageA(window, LB_SETITEMHEIGHT, 0, MAKELPARAM(FItemHeight, 0));
+    if (FColumns > 0) SendMessageA(window, LB_SETCOLUMNWIDTH, static_cast<WPARAM>(Width() / FColumns), 0);
+    FItems.MoveToWindow(window);
+    SetItemIndex(FItemIndex);
+}
+
+void TCustomListBox::DestroyWnd() {
+    if (HandleAllocated()) {
+        FItemIndex = ItemIndex();
+        FItems.TakeFromWindow(Handle());
+    }
+    TWinControl::DestroyWnd();
+}
+
+int TCustomListBox::ItemIndex() const {
+    if (!HandleAllocated()) return FItemIndex;
+    HWND window = const_cast<TCustomListBox*>(this)->Handle();
+    if (FMultiSelect) return static_cast<int>(SendMessageA(window, LB_GETCARETINDEX, 0, 0));
+    return static_cast<int>(SendMessageA(window, LB_GETCURSEL, 0, 0));
+}
+
+void TCustomListBox::SetItemIndex(int index) {
+    if (!HandleAllocated()) {
+        FItemIndex = (index >= 0 && index < FItems.Count()) ? index : -1;
+        return;
+    }
+    if (FMultiSelect)
+        SendMessageA(Handle(), LB_SETCARETINDEX, static_cast<WPARAM>(index), FALSE);
+    else
+        SendMessageA(Handle(), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+bool TCustomListBox::Selected(int index) const {
+    if (!HandleAllocated()) return index == FItemIndex && index >= 0;
+    return SendMessageA(const_cast<TCustomListBox*>(this)->Handle(), LB_GETSEL, static_cast<WPARAM>(index), 0) > 0;
+}
+
+void TCustomListBox::SetItemHeight(int height) {
+    if (height <= 0 || height == FItemHeight) return;
+    FItemHeight = height;
+    RecreateWnd();
+}
+
+void TCustomListBox::SetSorted(bool value) {
+    if (value == FSorted) return;
+    FSorted = value;
+    FItems.Sorted = value;
+    RecreateWnd();
+}
+
+void TCustomListBox::SetMultiSelect(bool value) {
+    if (value == FMultiSelect) return;
+    FMultiSelect = value;
+    RecreateWnd();
+}
+
+void TCustomListBox::SetExtendedSelect(bool value) {
+    if (value == FExtendedSelect) return;
+    FExtendedSelect = value;
+    RecreateWnd();
+}
+
+void TCustomListBox::SetIntegralHeight(bool value) {
+    if (value == FIntegralHeight) return;
+    FIntegralHeight = value;
+    RecreateWnd();
+}
+
+void TCustomListBox::SetColumns(int value) {
+    if (value < 0 || value == FColumns) return;
+    FColumns = value;
+    RecreateWnd();
+}
+
+void TCustomListBox::DblClick() {
+    if (OnDblClick) OnDblClick(this);
+}
+
+void TCustomListBox::KeyPress(char& key) {
+    if (OnKeyPress) OnKeyPress(this, key);
+}
+
+void TCustomListBox::KeyDown(WORD& key) {
+    if (OnKeyDown) OnKeyDown(this, key);
+}
+
+void TCustomListBox::WndProc(TMessage& message) {
+    switch (message.Msg) {
+    case CN_COMMAND:
+        switch (HIWORD(message.WParam)) {
+        case LBN_SELCHANGE: Click(); break;
+        case LBN_DBLCLK: DblClick(); break;
+        default: break;
+        }
+        return;
+    case CN_DRAWITEM:
+        DoDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam));
+        message.Result = TRUE;
+        return;
+    case WM_GETDLGCODE: {
+        TWinControl::WndProc(message);
+        const auto* msg = reinterpret_cast<const MSG*>(message.LParam);
+        if (WantsReturn() && msg && msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN)
+            message.Result |= DLGC_WANTMESSAGE;
+        return;
+    }
+    case WM_CHAR: {
+        char key = static_cast<char>(message.WParam);
+        KeyPress(key);
+        if (key == 0) return;
+        message.WParam = static_cast<unsigned char>(key);
+        break;
+    }
+    case WM_KEYDOWN: {
+        WORD key = static_cast<WORD>(message.WParam);
+        KeyDown(key);
+        if (key == 0) return;
+        message.WParam = key;
+        break;
+    }
+    default:
+        break;
+    }
+    TWinControl::WndProc(message);
+}
+
+void TCustomListBox::DoDrawItem(const DRAWITEMSTRUCT& item) {
+    TCanvas canvas(item.hDC);
+    canvas.Font().Assign(EffectiveFont());
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    canvas.SetBrushColor(selected ? clHighlight : (ColorSet() ? Color() : clWindow));
+    if (selected) canvas.Font().SetColor(clHighlightText);
+    TCanvas* outer = FCanvas;
+    FCanvas = &canvas;
+    struct Restore {
+        TCanvas*& slot;
+        TCanvas* value;
+        ~Restore() { slot = value; }
+    } restore{FCanvas, outer};
+    const int index = static_cast<int>(item.itemID);  // -1 for the focus of an empty list
+    if (index >= 0 && (item.itemAction & (ODA_DRAWENTIRE | ODA_SELECT))) {
+        if (OnDrawItem)
+            OnDrawItem(this, index, item.rcItem, item.itemState);
+        else
+            DrawItem(index, item.rcItem, item.itemState);
+    }
+    // The focus rectangle is drawn inverted: a change of focus alone toggles it.
+    if ((item.itemAction & ODA_FOCUS) || (item.itemState & ODS_FOCUS)) DrawFocusRect(item.hDC, &item.rcItem);
+}
+
+void TCustomListBox::DrawItem(int index, const RECT& rect, UINT) {
+    Canvas().FillRect(rect);
+    if (index < FItems.Count()) Canvas().TextOut(rect.left + 2, rect.top, FItems.Get(index));
+}

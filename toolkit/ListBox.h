@@ -1,0 +1,74 @@
+#pragma once
+// TCustomListBox: a list over the system LISTBOX class with owner-drawn items of fixed height and
+// strings kept by the list, an optional sorted mode, one object attached to every item, and a
+// DrawItem that derived lists override; the canvas comes prepared with the selection's colours.
+#include <functional>
+#include <memory>
+
+#include "Canvas.h"
+#include "Control.h"
+#include "ItemStrings.h"
+
+using TKeyPressEvent = std::function<void(TObject* sender, char& key)>;
+using TKeyEvent = std::function<void(TObject* sender, WORD& key)>;
+
+class TCustomListBox : public TWinControl {
+public:
+    explicit TCustomListBox(TComponent* owner);
+    ~TCustomListBox() override;
+
+    TItemStrings& Items() { return FItems; }
+    const TItemStrings& Items() const { return FItems; }
+
+    // The selected position, -1 for none (with multiple selection: the focused item).
+    int ItemIndex() const;
+    void SetItemIndex(int index);
+    bool Selected(int index) const;
+    int ItemHeight() const { return FItemHeight; }
+    // Values of 0 or less are ignored; a change re-creates the window.
+    void SetItemHeight(int height);
+    bool Sorted() const { return FSorted; }
+    void SetSorted(bool value);
+    bool MultiSelect() const { return FMultiSelect; }
+    void SetMultiSelect(bool value);
+    bool ExtendedSelect() const { return FExtendedSelect; }
+    void SetExtendedSelect(bool value);
+    bool IntegralHeight() const { return FIntegralHeight; }
+    void SetIntegralHeight(bool value);
+    int Columns() const { return FColumns; }
+    void SetColumns(int value);
+
+    TNotifyEvent OnDblClick;
+    TKeyPressEvent OnKeyPress;
+    TKeyEvent OnKeyDown;
+    std::function<void(TObject* sender, int index, const RECT& rect, UINT state)> OnDrawItem;
+
+    virtual void DblClick();
+    void WndProc(TMessage& message) override;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
+    void DestroyWnd() override;
+    // Draws item `index` into `rect` (ODS_* state); the default writes the item's text.
+    virtual void DrawItem(int index, const RECT& rect, UINT state);
+    virtual void KeyPress(char& key);
+    virtual void KeyDown(WORD& key);
+    // Whether the Enter key comes to the list instead of the form's default button.
+    virtual bool WantsReturn() const { return false; }
+    // The canvas of the item being drawn, valid during DrawItem.
+    TCanvas& Canvas() { return *FCanvas; }
+
+private:
+    void DoDrawItem(const DRAWITEMSTRUCT& item);
+
+    TItemStrings FItems;
+    int FItemIndex = -1;  // while there is no window
+    int FItemHeight = 16;
+    bool FSorted = false;
+    bool FMultiSelect = false;
+    bool FExtendedSelect = true;
+    bool FIntegralHeight = false;
+    int FColumns = 0;
+    TCanvas* FCanvas = nullptr;
+};

@@ -1,0 +1,449 @@
+#include "StringGrid.h"
+
+#include <algorithm>
+
+#include "Edit.h"
+#include "Exceptions.h"
+
+// The cell editor: a borderless EDIT laid over the cell being edited. Enter and Esc close it (the
+// dialog manager is told that it wants them), the up and down arrows close it and move on, and
+// losing the focus commits what was typed.
+class TGridCellEditor : public TCustomEdit {
+public:
+    explicit TGridCellEditor(TStringGrid* grid) : TCustomEdit(grid), FGrid(grid) {
+        SetVisible(false);
+        FTabStop = false;
+    }
+
+    void WndProc(TMessage& message) override {
+        switch (message.Msg) {
+        case WM_GETDLGCODE: {
+            TCustomEdit::WndProc(message);
+            message.Result |= DLGC_WANTARROWS | DLGC_WANTCHARS;
+            if (const auto* msg = reinterpret_cast<const MSG*>(message.LParam);
+                msg && (msg->message == WM_KEYDOWN || msg->message == WM_CHAR) &&
+                (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE))
+                message.Result |= DLGC_WANTMESSAGE;
+            return;
+        }
+        case WM_KEYDOWN:
+            switch (message.WParam) {
+            case VK_RETURN: FGrid->CloseEditor(true); return;
+            case VK_ESCAPE: FGrid->CloseEditor(false); return;
+            case VK_UP:
+            case VK_DOWN: {
+                const int step = message.WParam == VK_UP ? -1 : 1;
+                FGrid->CloseEditor(true);
+                FGrid->MoveTo(FGrid->FCol, FGrid->FRow + step);
+                return;
+            }
+            default: break;
+            }
+            break;
+        case WM_CHAR:
+            // What Enter and Esc leave behind after they closed the editor: no beep, no character.
+            if (message.WParam == '\r' || message.WParam == 27) return;
+            break;
+        case WM_KILLFOCUS:
+            TCustomEdit::WndProc(message);
+            if (FGrid->FEditing) FGrid->CloseEditor(true);
+            return;
+        default: break;
+        }
+        TCustomEdit::WndProc(message);
+    }
+
+protected:
+    void CreateParams(TCreateParams& params) override {
+        TCustomEdit::CreateParams(params);
+        params.Style &= ~static_cast<DWORD>(WS_BORDER | WS_TABSTOP);
+    }
+
+private:
+    TStringGrid* FGrid;
+};
+
+namespace {
+
+// A GDI brush for one paint, freed with the scope.
+class SolidBrush {
+public:
+    explicit SolidBrush(COLORREF color) : FBrush(CreateSolidBrush(color)) {}
+    ~SolidBrush() { DeleteObject(FBrush); }
+    SolidBrush(const SolidBrush&) = delete;
+    SolidBrush& operator=(const SolidBrush&) = delete;
+    operator HBRUSH() const { return FBrush; }
+
+private:
+    HBRUSH FBrush;
+};
+
+constexpr int kLine = 1;  // grid line width, to the right of and below every cell
+
+}  // namespace
+
+TStringGrid::TStringGrid(TComponent* owner) : TWinControl(owner) {
+    FTabStop = true;
+    SetBounds(0, 0, 320, 120);
+    ResizeCells();
+}
+
+TStringGrid::~TStringGrid() {
+    // The editor goes with the child controls; nothing it does from here on reaches the cells.
+    FEditing = false;
+}
+
+void TStringGrid::CreateParams(TCreateParams& params) {
+    TWinControl::CreateParams(params);
+    params.Style |= WS_BORDER;
+}
+
+// ---------------------------------------------------------------- shape
+
+void TStringGrid::ResizeCells() {
+    FCells.resize(static_cast<size_t>(FRowCount));
+    for (auto& row : FCells) row.resize(static_cast<size_t>(FColCount));
+    ClampCurrentCell();
+    ScrollInView();
+    Invalidate();
+}
+
+void TStringGrid::SetColCount(int value) {
+    value = std::max(value, 0);
+    if (value == FColCount) return;
+    CloseEditor(true);
+    FColCount = value;
+    FFixedCols = std::min(FFixedCols, value);
+    ResizeCells();
+}
+
+void TStringGrid::SetRowCount(int value) {
+    value = std::max(value, 0);
+    if (value == FRowCount) return;
+    CloseEditor(true);
+    FRowCount = value;
+    FFixedRows = std::min(FFixedRows, value);
+    ResizeCells();
+}
+
+void TStringGrid::SetFixedCols(int value) {
+    value = std::clamp(value, 0, FColCount);
+    if (value == FFixedCols) return;
+    CloseEditor(true);
+    FFixedCols = value;
+    ResizeCells();
+}
+
+void TStringGrid::SetFixedRows(int value) {
+    value = std::clamp(value, 0, FRowCount);
+    if (value == FFixedRows) return;
+    CloseEditor(true);
+    FFixedRows = value;
+    ResizeCells();
+}
+
+void TStringGrid::SetDefaultColWidth(int value) {
+    FDefaultColWidth = std::max(value, 1);
+    ScrollInView();
+    Invalidate();
+}
+
+void TStringGrid::SetDefaultRowHeight(int value) {
+    FDefaultRowHeight = std::max(value, 1);
+    ScrollInView();
+    Invalidate();
+}
+
+void TStringGrid::SetOptions(TGridOptions value) {
+    FOptions = value;
+    if (!(value & goEditing)) CloseEditor(true);
+    Invalidate();
+}
+
+const std::string& TStringGrid::Cells(int col, int row) const {
+    if (col < 0 || col >= FColCount || row < 0 || row >= FRowCount)
+        throw EInvalidOperation("Grid index out of range");
+    return FCells[static_cast<size_t>(row)][static_cast<size_t>(col)];
+}
+
+void TStringGrid::SetCells(int col, int row, const std::string& text) {
+    if (col < 0 || col >= FColCount || row < 0 || row >= FRowCount)
+        throw EInvalidOperation("Grid index out of range");
+    FCells[static_cast<size_t>(row)][static_cast<size_t>(col)] = text;
+    Invalidate();
+}
+
+// ---------------------------------------------------------------- current cell and scrolling
+
+void TStringGrid::ClampCurrentCell() {
+    if (!HasNonFixedCells()) {
+        FCol = FRow = -1;
+        return;
+    }
+    FCol = std::clamp(FCol, FFixedCols, FColCount - 1);
+    FRow = std::clamp(FRow, FFixedRows, FRowCount - 1);
+}
+
+int TStringGrid::VisibleCols() const {
+    const int client = HandleAllocated() ? [this] {
+        RECT r{};
+        GetClientRect(const_cast<TStringGrid*>(this)->Handle(), &r);
+        return static_cast<int>(r.right);
+    }() : Width();
+    return std::max(1, (client - FFixedCols * (FDefaultColWidth + kLine)) / (FDefaultColWidth + kLine));
+}
+
+int TStringGrid::VisibleRows() const {
+    const int client = HandleAllocated() ? [this] {
+        RECT r{};
+        GetClientRect(const_cast<TStringGrid*>(this)->Handle(), &r);
+        return static_cast<int>(r.bottom);
+    }() : Height();
+    return std::max(1, (client - FFixedRows * (FDefaultRowHeight + kLine)) / (FDefaultRowHeight + kLine));
+}
+
+void TStringGrid::ScrollInView() {
+    const int oldLeft = FLeftCol, oldTop = FTopRow;
+    if (FCol >= 0) {
+        if (FCol < FLeftCol) FLeftCol = FCol;
+        if (FCol >= FLeftCol + VisibleCols()) FLeftCol = FCol - VisibleCols() + 1;
+        if (FRow < FTopRow) FTopRow = FRow;
+        if (FRow >= FTopRow + VisibleRows()) FTopRow = FRow - VisibleRows() + 1;
+    }
+    FLeftCol = std::clamp(FLeftCol, FFixedCols, std::max(FFixedCols, FColCount - 1));
+    FTopRow = std::clamp(FTopRow, FFixedRows, std::max(FFixedRows, FRowCount - 1));
+    if (FLeftCol != oldLeft || FTopRow != oldTop) Invalidate();
+}
+
+void TStringGrid::SetCurrentCell(int col, int row) {
+    if (col < FFixedCols || col >= FColCount || row < FFixedRows || row >= FRowCount)
+        throw EInvalidOperation("Grid index out of range");
+    MoveTo(col, row);
+}
+
+void TStringGrid::MoveTo(int col, int row) {
+    if (!HasNonFixedCells()) return;
+    col = std::clamp(col, FFixedCols, FColCount - 1);
+    row = std::clamp(row, FFixedRows, FRowCount - 1);
+    if (col == FCol && row == FRow) return;
+    CloseEditor(true);
+    FCol = col;
+    FRow = row;
+    ScrollInView();
+    Invalidate();
+    if (OnSelectCell) OnSelectCell(this);
+}
+
+// ---------------------------------------------------------------- geometry
+
+int TStringGrid::ColLeft(int col) const {
+    const int pitch = FDefaultColWidth + kLine;
+    if (col < FFixedCols) return col * pitch;
+    if (col < FLeftCol) return -1;
+    return (FFixedCols + col - FLeftCol) * pitch;
+}
+
+int TStringGrid::RowTop(int row) const {
+    const int pitch = FDefaultRowHeight + kLine;
+    if (row < FFixedRows) return row * pitch;
+    if (row < FTopRow) return -1;
+    return (FFixedRows + row - FTopRow) * pitch;
+}
+
+RECT TStringGrid::CellRect(int col, int row) const {
+    RECT r{0, 0, 0, 0};
+    if (col < 0 || col >= FColCount || row < 0 || row >= FRowCount) return r;
+    const int left = ColLeft(col), top = RowTop(row);
+    if (left < 0 || top < 0) return r;
+    return RECT{left, top, left + FDefaultColWidth, top + FDefaultRowHeight};
+}
+
+bool TStringGrid::MouseToCell(int x, int y, int& col, int& row) const {
+    if (x < 0 || y < 0) return false;
+    const int colSlot = x / (FDefaultColWidth + kLine), rowSlot = y / (FDefaultRowHeight + kLine);
+    col = colSlot < FFixedCols ? colSlot : FLeftCol + colSlot - FFixedCols;
+    row = rowSlot < FFixedRows ? rowSlot : FTopRow + rowSlot - FFixedRows;
+    return col < FColCount && row < FRowCount;
+}
+
+void TStringGrid::Invalidate() {
+    if (HandleAllocated()) InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+// ---------------------------------------------------------------- cell editor
+
+HWND TStringGrid::EditorHandle() const { return FEditing && FEditor ? FEditor->Handle() : nullptr; }
+
+void TStringGrid::SetEditorMode(bool value) {
+    if (value)
+        OpenEditor(false, 0);
+    else
+        CloseEditor(true);
+}
+
+void TStringGrid::OpenEditor(bool replaceWithKey, char key) {
+    if (FEditing || !(FOptions & goEditing) || !HasNonFixedCells()) return;
+    ScrollInView();
+    if (!FEditor) {
+        FEditor = new TGridCellEditor(this);
+        FEditor->SetParent(this);
+    }
+    const RECT r = CellRect(FCol, FRow);
+    FEditor->SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    FEditor->SetText(Cells(FCol, FRow));
+    FEditCol = FCol;
+    FEditRow = FRow;
+    FEditing = true;
+    HWND editor = FEditor->Handle();
+    FEditor->SetVisible(true);
+    ::SetFocus(editor);
+    if (replaceWithKey) {
+        SendMessageA(editor, EM_SETSEL, 0, -1);
+        SendMessageA(editor, WM_CHAR, static_cast<unsigned char>(key), 1);
+    } else {
+        const int length = GetWindowTextLengthA(editor);
+        SendMessageA(editor, EM_SETSEL, static_cast<WPARAM>(length), length);
+    }
+}
+
+void TStringGrid::CloseEditor(bool commit) {
+    if (!FEditing) return;
+    FEditing = false;
+    const std::string text = FEditor->Text();
+    if (commit && FEditCol < FColCount && FEditRow < FRowCount) SetCells(FEditCol, FEditRow, text);
+    // The focus goes back to the grid only when the editor had it; a click elsewhere keeps its target.
+    if (GetFocus() == FEditor->Handle()) ::SetFocus(Handle());
+    FEditor->SetVisible(false);
+    Invalidate();
+}
+
+// ---------------------------------------------------------------- input and painting
+
+void TStringGrid::KeyPress(char key) {
+    const auto code = static_cast<unsigned char>(key);
+    if (code >= 32 && code != 127) OpenEditor(true, key);
+}
+
+void TStringGrid::KeyDown(WORD key) {
+    switch (key) {
+    case VK_LEFT: MoveTo(FCol - 1, FRow); break;
+    case VK_RIGHT: MoveTo(FCol + 1, FRow); break;
+    case VK_UP: MoveTo(FCol, FRow - 1); break;
+    case VK_DOWN: MoveTo(FCol, FRow + 1); break;
+    case VK_HOME: MoveTo(FFixedCols, FRow); break;
+    case VK_END: MoveTo(FColCount - 1, FRow); break;
+    case VK_PRIOR: MoveTo(FCol, FRow - VisibleRows()); break;
+    case VK_NEXT: MoveTo(FCol, FRow + VisibleRows()); break;
+    case VK_F2: OpenEditor(false, 0); break;
+    default: break;
+    }
+}
+
+void TStringGrid::Paint(HDC dc) {
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    const HGDIOBJ oldFont = SelectObject(dc, EffectiveFont().Handle());
+    SetBkMode(dc, TRANSPARENT);
+    const SolidBrush window(ColorSet() ? ColorToRGB(Color()) : GetSysColor(COLOR_WINDOW));
+    const bool focused = GetFocus() == Handle();
+
+    auto strip = [&](const RECT& r, bool fixed, bool lineOn) {
+        if (lineOn)
+            FillRect(dc, &r, GetSysColorBrush(fixed ? COLOR_BTNSHADOW : COLOR_BTNFACE));
+        else
+            FillRect(dc, &r, fixed ? GetSysColorBrush(COLOR_BTNFACE) : static_cast<HBRUSH>(window));
+    };
+
+    int bottom = 0, right = 0;
+    for (int row = 0; row < FRowCount; ++row) {
+        const int top = RowTop(row);
+        if (top < 0) continue;
+        if (top >= client.bottom) break;
+        for (int col = 0; col < FColCount; ++col) {
+            const int left = ColLeft(col);
+            if (left < 0) continue;
+            if (left >= client.right) break;
+            const bool fixed = col < FFixedCols || row < FFixedRows;
+            const bool current = col == FCol && row == FRow;
+            RECT cell = CellRect(col, row);
+            if (fixed)
+                FillRect(dc, &cell, GetSysColorBrush(COLOR_BTNFACE));
+            else if (current)
+                FillRect(dc, &cell, GetSysColorBrush(COLOR_HIGHLIGHT));
+            else
+                FillRect(dc, &cell, window);
+            SetTextColor(dc, fixed     ? GetSysColor(COLOR_BTNTEXT)
+                             : current ? GetSysColor(COLOR_HIGHLIGHTTEXT)
+                                       : ColorToRGB(EffectiveFont().Color()));
+            RECT text{cell.left + 2, cell.top, cell.right - 2, cell.bottom};
+            const std::string& s = FCells[static_cast<size_t>(row)][static_cast<size_t>(col)];
+            DrawTextA(dc, s.c_str(), static_cast<int>(s.size()), &text,
+                      DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+            if (current && focused) DrawFocusRect(dc, &cell);
+            const RECT vert{cell.right, cell.top, cell.right + kLine, cell.bottom + kLine};
+            const RECT horz{cell.left, cell.bottom, cell.right, cell.bottom + kLine};
+            strip(vert, fixed, fixed ? (FOptions & goFixedVertLine) != 0 : (FOptions & goVertLine) != 0);
+            strip(horz, fixed, fixed ? (FOptions & goFixedHorzLine) != 0 : (FOptions & goHorzLine) != 0);
+            right = std::max(right, static_cast<int>(cell.right) + kLine);
+            bottom = std::max(bottom, static_cast<int>(cell.bottom) + kLine);
+        }
+    }
+    // What lies beyond the last column and row.
+    const RECT beyondRight{right, 0, client.right, client.bottom};
+    const RECT beyondBottom{0, bottom, right, client.bottom};
+    FillRect(dc, &beyondRight, window);
+    FillRect(dc, &beyondBottom, window);
+    SelectObject(dc, oldFont);
+}
+
+void TStringGrid::WndProc(TMessage& message) {
+    switch (message.Msg) {
+    case WM_GETDLGCODE:
+        message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;
+        return;
+    case WM_CHAR:
+        KeyPress(static_cast<char>(message.WParam));
+        break;
+    case WM_KEYDOWN:
+        KeyDown(static_cast<WORD>(message.WParam));
+        break;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: {
+        if (GetFocus() != Handle()) ::SetFocus(Handle());  // an open editor commits as it loses the focus
+        int col = 0, row = 0;
+        const int x = static_cast<short>(LOWORD(message.LParam)), y = static_cast<short>(HIWORD(message.LParam));
+        if (MouseToCell(x, y, col, row) && col >= FFixedCols && row >= FFixedRows) {
+            MoveTo(col, row);
+            if (message.Msg == WM_LBUTTONDBLCLK) OpenEditor(false, 0);
+        }
+        message.Result = 0;
+        return;
+    }
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        Invalidate();
+        break;
+    case WM_SIZE:
+        ScrollInView();
+        if (FEditing) {
+            const RECT r = CellRect(FEditCol, FEditRow);
+            FEditor->SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+        }
+        Invalidate();
+        break;
+    case WM_ERASEBKGND:
+        message.Result = 1;
+        return;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(Handle(), &ps);
+        Paint(dc);
+        EndPaint(Handle(), &ps);
+        message.Result = 0;
+        return;
+    }
+    default:
+        break;
+    }
+    TWinControl::WndProc(message);
+}
