@@ -1,0 +1,89 @@
+#include "GalleryPage.h"
+
+#include <windows.h>
+
+#include "Exceptions.h"
+#include "Form.h"
+#include "Format.h"
+#include "MessageDlg.h"
+#include "Paths.h"
+
+const char* const kMakerWebAddress = "www.tessellor.example";
+
+void BuildPage(const TStrings& names, const std::string& background, bool carriageReturn, bool includeNames,
+               bool imageBorder, TStrings& buffer) {
+    buffer.BeginUpdate();
+    buffer.Clear();
+    buffer.Add("<HTML>");
+    buffer.Add(std::string("<HEAD><TITLE> Tessellor 1.01 -  ") + kMakerWebAddress + " </TITLE></HEAD>");
+    if (!background.empty())
+        buffer.Add("<BODY BACKGROUND=\"" + ExtractFileName(background) +
+                   "\" BGCOLOR=#FFFFFF TEXT=#000000 LINK=#00007B ALINK=#FF0000>");
+    const int count = names.Count();
+    for (int i = 0; i < count; ++i) {
+        const std::string name = names.Get(i);
+        const std::string extension = UpperCaseAZ(ExtractFileExt(name));
+        if (extension != ".JPG" && extension != ".GIF") continue;
+        std::string line;
+        if (!includeNames)
+            line = "<IMG SRC=\"" + name + "\">";
+        else
+            line = "<A HREF=\"" + name + "\"><IMG SRC=\"" + name + "\" BORDER=" + (imageBorder ? "1" : "0") +
+                   " ALIGN=MIDDLE>" + name + "</A>";
+        if (carriageReturn) line += "<BR>";
+        buffer.Add(line);
+    }
+    buffer.Add("</BODY></HTML>");
+    buffer.EndUpdate();
+}
+
+void ConfigurePageSaveDialog(TSaveDialog& dialog) {
+    dialog.FileName = "tessellortest.html";
+    dialog.Filter = "html|*.html|htm|*.htm|All Files|*.*";
+    dialog.FilterIndex = 1;
+    dialog.DefaultExt.clear();
+    dialog.Options = 0;
+}
+
+namespace {
+
+bool IsExistingFile(const std::string& path) {
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA(path.c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return false;
+    FindClose(find);
+    return !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE handle) : FHandle(handle) {}
+    ~FileHandle() {
+        if (FHandle != INVALID_HANDLE_VALUE) CloseHandle(FHandle);
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    HANDLE Get() const { return FHandle; }
+
+private:
+    HANDLE FHandle;
+};
+
+}  // namespace
+
+void SavePage(TSaveDialog& dialog, const TStrings& buffer, const std::string& startDir) {
+    dialog.Title = "Select HTML file to:";
+    dialog.SetInitialDir(startDir);
+    if (!dialog.Execute()) return;
+    const std::string path = dialog.FileName;
+    if (IsExistingFile(path) && MessageDlg("Overwrite Existing File?", TMsgDlgType::mtConfirmation, mbYes | mbNo, 0) != mrYes)
+        return;
+    const std::string text = buffer.Text();
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file.Get() == INVALID_HANDLE_VALUE) throw Exception(Format("Cannot create file %s", path.c_str()));
+    DWORD written = 0;
+    const BOOL ok = text.empty() ||
+                    WriteFile(file.Get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    if (!ok || written != text.size()) throw Exception("Stream write error");
+}

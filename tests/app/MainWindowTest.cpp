@@ -1,0 +1,273 @@
+// The real program, started in a directory of its own and worked with keyboard and mouse.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "AppDriver.h"
+#include "TestFiles.h"
+
+namespace {
+
+// The controls of the main window, found where the window layout puts them.
+struct MainControls {
+    HWND Main, Directory, Options;
+    HWND DirList, DriveList, FileList;
+    HWND Carriage, IncludeNames, Border;
+    HWND DefaultDir, Background, LastUsedDir;
+    HWND Generate, SaveAs;
+
+    explicit MainControls(AppDriver& app) {
+        Main = app.MainWindow();
+        Directory = app.ChildAt(Main, "Button", 12, 60);
+        Options = app.ChildAt(Main, "Button", 12, 278);
+        DirList = app.ChildAt(Directory, "ListBox", 12, 42);
+        DriveList = app.ChildAt(Directory, "ComboBox", 12, 154);
+        FileList = app.ChildAt(Directory, "ListBox", 172, 40);
+        Carriage = app.ChildAt(Options, "Button", 22, 20);
+        IncludeNames = app.ChildAt(Options, "Button", 22, 42);
+        Border = app.ChildAt(Options, "Button", 22, 64);
+        DefaultDir = app.ChildAt(Options, "Edit", 126, 90);
+        Background = app.ChildAt(Options, "Edit", 126, 118);
+        LastUsedDir = app.ChildAt(Options, "Edit", 210, 54);
+        Generate = app.ChildAt(Main, "Button", 356, 76);
+        SaveAs = app.ChildAt(Main, "Button", 356, 114);
+    }
+    bool AllFound() const {
+        for (HWND w : {Directory, Options, DirList, DriveList, FileList, Carriage, IncludeNames, Border, DefaultDir,
+                       Background, LastUsedDir, Generate, SaveAs})
+            if (!w) return false;
+        return true;
+    }
+};
+
+// An item of a list box of the other process; read wide, as Wine passes it between processes.
+std::string ItemText(HWND list, int index) {
+    wchar_t wide[512] = {};
+    SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(wide));
+    char narrow[1024] = {};
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, narrow, sizeof narrow, nullptr, nullptr);
+    return narrow;
+}
+
+bool IsChecked(HWND box) { return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+std::vector<std::string> ListItems(HWND list) {
+    std::vector<std::string> items;
+    const int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        items.push_back(ItemText(list, i));
+    }
+    return items;
+}
+
+std::string CurrentLine(HWND list) {
+    const int index = static_cast<int>(SendMessageA(list, LB_GETCURSEL, 0, 0));
+    if (index < 0) return "";
+    return ItemText(list, index);
+}
+
+std::string LastElement(const std::string& path) { return path.substr(path.find_last_of('\\') + 1); }
+
+// The key names of the settings file, in file order.
+std::vector<std::string> KeysInOrder(const std::string& ini) {
+    std::vector<std::string> keys;
+    std::istringstream lines(ini);
+    std::string line;
+    while (std::getline(lines, line)) {
+        const size_t eq = line.find('=');
+        if (eq != std::string::npos) keys.push_back(line.substr(0, eq));
+    }
+    return keys;
+}
+
+std::string IniValue(const std::string& iniPath, const std::string& key) {
+    char buffer[1024] = {};
+    GetPrivateProfileStringA("Tessellor", key.c_str(), "<absent>", buffer, sizeof buffer, iniPath.c_str());
+    return buffer;
+}
+
+void WriteIni(const std::string& path, const std::string& body) { WriteWholeFile(path, "[Tessellor]\r\n" + body); }
+
+const char* const kTitleLine = "<HEAD><TITLE> Tessellor 1.01 -  www.tessellor.example </TITLE></HEAD>";
+
+// Clicks the close box of a window, found where the window itself says it is.
+void ClickCloseBox(AppDriver& app, HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    for (int y = r.top + 2; y < r.top + 40; y += 2) {
+        for (int x = r.right - 2; x > r.right - 60; x -= 2) {
+            const LRESULT hit = SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y));
+            if (hit == HTCLOSE) {
+                app.ClickAt(x, y);
+                return;
+            }
+        }
+    }
+    ADD_FAILURE() << "no close box found";
+}
+
+}  // namespace
+
+TEST(MainWindow, FirstStartStaysInTheStartingDirectoryAndTheCloseBoxWritesAllSettings) {
+    TempDir programDir;
+    TempDir images;
+    WriteWholeFile(images / "b.GIF", "x");
+    WriteWholeFile(images / "a.jpg", "x");
+    WriteWholeFile(images / "notes.txt", "x");
+    AppDriver app(programDir.Path());
+    app.Start(images.Path());
+    MainControls c(app);
+    ASSERT_TRUE(c.AllFound());
+    WaitFor([&] { return ListItems(c.FileList).size() == 2; }, 5000);
+    EXPECT_TRUE(IsChecked(c.Carriage));
+    EXPECT_TRUE(IsChecked(c.IncludeNames));
+    EXPECT_TRUE(IsChecked(c.Border));
+    EXPECT_EQ(app.TextOf(c.DefaultDir), "");
+    EXPECT_EQ(app.TextOf(c.Background), "");
+    EXPECT_EQ(app.TextOf(c.LastUsedDir), "");
+    EXPECT_EQ(CurrentLine(c.DirList), LastElement(images.Path()));
+    EXPECT_EQ(ListItems(c.FileList), (std::vector<std::string>{"a.jpg", "b.GIF"}));
+    EXPECT_FALSE(FileExists(app.IniPath()));  // nothing is written before the window closes
+
+    // Text typed into the last-used box is replaced by the directory list's directory.
+    app.Activate(c.Main);
+    app.ReplaceText(c.LastUsedDir, "C:\\typed");
+    app.Click(c.Border);  // the user unchecks one option
+    ClickCloseBox(app, c.Main);
+    EXPECT_EQ(app.WaitForExit(), 0);
+    const std::string ini = ReadWholeFile(app.IniPath());
+    EXPECT_EQ(KeysInOrder(ini), (std::vector<std::string>{"CarriageReturn", "ImageName", "ImageBorder", "DefaultDir",
+                                                           "BackgroundImage", "LastUsedDir"}));
+    EXPECT_EQ(IniValue(app.IniPath(), "CarriageReturn"), "1");
+    EXPECT_EQ(IniValue(app.IniPath(), "ImageBorder"), "0");
+    EXPECT_EQ(IniValue(app.IniPath(), "DefaultDir"), "");
+    EXPECT_EQ(IniValue(app.IniPath(), "LastUsedDir"), images.Path());
+}
+
+TEST(MainWindow, StartsInTheDefaultDirectoryElseInTheLastUsedOne) {
+    TempDir programDir;
+    TempDir start;
+    TempDir chosen;
+    TempDir last;
+    WriteWholeFile(chosen / "in-default.gif", "x");
+    WriteWholeFile(last / "in-last.gif", "x");
+    {
+        AppDriver app(programDir.Path());
+        WriteIni(app.IniPath(), "DefaultDir=" + chosen.Path() + "\r\nLastUsedDir=" + last.Path() + "\r\n");
+        app.Start(start.Path());
+        MainControls c(app);
+        ASSERT_TRUE(c.AllFound());
+        EXPECT_TRUE(WaitFor([&] { return ListItems(c.FileList) == std::vector<std::string>{"in-default.gif"}; }));
+        EXPECT_EQ(CurrentLine(c.DirList), LastElement(chosen.Path()));
+        EXPECT_EQ(app.TextOf(c.LastUsedDir), last.Path());
+    }
+    {
+        AppDriver app(programDir.Path());
+        WriteIni(app.IniPath(), "LastUsedDir=" + last.Path() + "\r\nCarriageReturn=0\r\n");
+        app.Start(start.Path());
+        MainControls c(app);
+        ASSERT_TRUE(c.AllFound());
+        EXPECT_TRUE(WaitFor([&] { return ListItems(c.FileList) == std::vector<std::string>{"in-last.gif"}; }));
+        EXPECT_FALSE(IsChecked(c.Carriage));
+        EXPECT_TRUE(IsChecked(c.IncludeNames));
+    }
+}
+
+TEST(MainWindow, GenerateSavesThePageOfTheDirectoryShown) {
+    TempDir programDir;
+    TempDir images;
+    WriteWholeFile(images / "logo.gif", "x");
+    WriteWholeFile(images / "beach.jpg", "x");
+    WriteWholeFile(images / "photo.jpeg", "x");
+    AppDriver app(programDir.Path());
+    WriteIni(app.IniPath(), "BackgroundImage=C:\\site\\paper.gif\r\n");
+    app.Start(images.Path());
+    MainControls c(app);
+    ASSERT_TRUE(c.AllFound());
+    ASSERT_TRUE(WaitFor([&] { return ListItems(c.FileList).size() == 2; }));
+    app.Activate(c.Main);
+    app.Click(c.Generate);
+    HWND dialog = app.WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+    WindowView save(dialog);
+    EXPECT_EQ(save.Caption(), "Select HTML file to:");
+    HWND name = save.Item(0x47C);
+    ASSERT_NE(name, nullptr);
+    EXPECT_EQ(app.TextOf(name), "tessellortest.html");
+    app.Key(VK_RETURN);  // accept the proposed name in the directory shown
+    ASSERT_TRUE(app.WaitNoDialog());
+    ASSERT_TRUE(WaitFor([&] { return FileExists(images / "tessellortest.html"); }));
+    Sleep(200);
+    const std::string expected = std::string("<HTML>\r\n") + kTitleLine +
+        "\r\n<BODY BACKGROUND=\"paper.gif\" BGCOLOR=#FFFFFF TEXT=#000000 LINK=#00007B ALINK=#FF0000>\r\n"
+        "<A HREF=\"beach.jpg\"><IMG SRC=\"beach.jpg\" BORDER=1 ALIGN=MIDDLE>beach.jpg</A><BR>\r\n"
+        "<A HREF=\"logo.gif\"><IMG SRC=\"logo.gif\" BORDER=1 ALIGN=MIDDLE>logo.gif</A><BR>\r\n"
+        "</BODY></HTML>\r\n";
+    EXPECT_EQ(ReadWholeFile(images / "tessellortest.html"), expected);
+
+    // Saving again over the file asks first; "No" leaves it as it is.
+    app.Click(c.SaveAs);
+    dialog = app.WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+    app.Key(VK_RETURN);
+    HWND confirm = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+        confirm = app.WaitForWindow("Confirm", 200);
+        return confirm != nullptr;
+    }));
+    WindowView ask(confirm);
+    EXPECT_EQ(ask.Text(), "Overwrite Existing File?");
+    app.Key('N', true);
+    EXPECT_TRUE(app.WaitNoDialog());
+    EXPECT_EQ(ReadWholeFile(images / "tessellortest.html"), expected);
+}
+
+TEST(MainWindow, FileExitWritesNothing) {
+    TempDir programDir;
+    TempDir images;
+    AppDriver app(programDir.Path());
+    WriteIni(app.IniPath(), "ImageName=0\r\n");
+    const std::string before = ReadWholeFile(app.IniPath());
+    app.Start(images.Path());
+    MainControls c(app);
+    ASSERT_TRUE(c.AllFound());
+    ASSERT_TRUE(WaitFor([&] { return !IsChecked(c.IncludeNames); }));
+    app.Activate(c.Main);
+    app.Click(c.IncludeNames);  // changed, but Exit stores nothing
+    app.Key('F', true);
+    app.Key('X');
+    EXPECT_EQ(app.WaitForExit(), 0);
+    EXPECT_EQ(ReadWholeFile(app.IniPath()), before);
+}
+
+TEST(MainWindow, UnwritableSettingsFileShowsOneErrorPerKeyAndTheProgramStillEnds) {
+    TempDir programDir;
+    TempDir images;
+    AppDriver app(programDir.Path());
+    WriteIni(app.IniPath(), "CarriageReturn=1\r\n");
+    // Wine lets root write a read-only file; a file that another program holds open without
+    // sharing cannot be written by anyone.
+    HANDLE held = CreateFileA(app.IniPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    app.Start(images.Path());
+    MainControls c(app);
+    ASSERT_TRUE(c.AllFound());
+    Sleep(500);
+    app.Activate(c.Main);
+    app.Key(VK_F4, true);
+    int errors = 0;
+    while (HWND box = app.WaitForDialog(5000)) {
+        WindowView view(box);
+        EXPECT_EQ(view.Caption(), "Tessellor");
+        EXPECT_EQ(view.Text(), "Unable to write to " + app.IniPath() + ".");
+        EXPECT_NE(view.IconName(), "");  // icon handles differ between processes; in-process tests name it
+        ++errors;
+        app.Activate(box);
+        app.Key(VK_RETURN);
+        WaitFor([&] { return !IsWindow(box) || !IsWindowVisible(box); }, 5000);
+        if (errors > 6) break;
+    }
+    EXPECT_EQ(errors, 6);
+    EXPECT_EQ(app.WaitForExit(), 0);
+    CloseHandle(held);
+}

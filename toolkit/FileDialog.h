@@ -1,0 +1,56 @@
+#pragma once
+// TOpenDialog and TSaveDialog: the platform's file dialogs as components that keep their file name
+// and filter choice from one use to the next.
+#include <string>
+
+#include "Component.h"
+
+enum TOpenOption : unsigned {
+    ofOverwritePrompt = 1 << 0,
+    ofHideReadOnly = 1 << 1,
+    ofFileMustExist = 1 << 2,
+    ofCreatePrompt = 1 << 3,
+    ofShareAware = 1 << 4,
+    ofShowHelp = 1 << 5,
+};
+
+class TFileDialog : public TComponent {
+public:
+    using TComponent::TComponent;
+
+    std::string Title;
+    std::string FileName;  // proposed before, the chosen full path after an accepted dialog
+    std::string Filter;    // "description|pattern|description|pattern"
+    int FilterIndex = 1;
+    std::string DefaultExt;
+    unsigned Options = 0;
+
+    const std::string& InitialDir() const { return FInitialDir; }
+    // One trailing backslash is dropped unless a colon stands before it ("C:\" stays).
+    void SetInitialDir(const std::string& directory);
+
+    // Runs the dialog modally; false when the user cancels.
+    bool Execute();
+
+protected:
+    virtual bool Run(void* openFileName) = 0;
+
+private:
+    std::string FInitialDir;
+};
+
+class TOpenDialog : public TFileDialog {
+public:
+    using TFileDialog::TFileDialog;
+
+protected:
+    bool Run(void* openFileName) override;
+};
+
+class TSaveDialog : public TFileDialog {
+public:
+    using TFileDialog::TFileDialog;
+
+protected:
+    bool Run(void* openFileName) override;
+};
