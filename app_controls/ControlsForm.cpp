@@ -92,14 +92,14 @@ TControlsForm::TControlsForm(TComponent* owner) : TForm(owner) {
     TitledGrid->SetHierarchical(true);
 
     CombosLabel = PlaceLabel(this, "CombosLabel", "Colours, one combo box per style:", 10, 270, 340);
-    struct ComboSpec {
+    struct ComboEntry {
         TIniComboBox** slot;
         const char* name;
         TComboBoxStyle style;
         const char* keyword;
         const char* defaultValue;
     };
-    const ComboSpec combos[] = {
+    const ComboEntry combos[] = {
         {&DropDownCombo, "DropDownCombo", TComboBoxStyle::csDropDown, "DropDown", "green"},
         {&SimpleCombo, "SimpleCombo", TComboBoxStyle::csSimple, "Simple", "teal"},
         {&ListCombo, "ListCombo", TComboBoxStyle::csDropDownList, "List", "2"},
@@ -107,17 +107,17 @@ TControlsForm::TControlsForm(TComponent* owner) : TForm(owner) {
         {&OwnerVariableCombo, "OwnerVariableCombo", TComboBoxStyle::csOwnerDrawVariable, "OwnerVariable", "blue"},
     };
     int top = 290;
-    for (const ComboSpec& spec : combos) {
-        const bool simple = spec.style == TComboBoxStyle::csSimple;
-        auto* combo = Place<TIniComboBox>(this, this, spec.name, 10, top, 250, simple ? 80 : 21);
+    for (const ComboEntry& entry : combos) {
+        const bool simple = entry.style == TComboBoxStyle::csSimple;
+        auto* combo = Place<TIniComboBox>(this, this, entry.name, 10, top, 250, simple ? 80 : 21);
         top += simple ? 86 : 28;
-        combo->SetStyle(spec.style);
+        combo->SetStyle(entry.style);
         for (const char* colour : {"red", "green", "blue", "black", "white"}) combo->Items().Add(colour);
         combo->TabOrder = order++;
         combo->SetSectionName(kSection);
-        combo->SetKeyword(spec.keyword);
-        combo->SetDefaultValue(spec.defaultValue);
-        *spec.slot = combo;
+        combo->SetKeyword(entry.keyword);
+        combo->SetDefaultValue(entry.defaultValue);
+        *entry.slot = combo;
     }
 
     FileLabel = PlaceLabel(this, "FileLabel", "", 280, 290, 270);
