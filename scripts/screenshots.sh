@@ -2,7 +2,7 @@
 # Takes screenshots of the program's windows into BUILD/screenshots/NAME.png. Each program runs in
 # a Wine virtual desktop, which draws window frames where there is no window manager; the whole
 # screen is grabbed once the window has settled. Needs an X display (scripts/with-display.sh).
-#   scripts/screenshots.sh BUILD [NAME...]     names: support product (default: all)
+#   scripts/screenshots.sh BUILD [NAME...]     names: main support product (default: all)
 set -euo pipefail
 build="$(cd "${1:?usage: screenshots.sh BUILD [NAME...]}" && pwd)"
 shift
@@ -36,9 +36,11 @@ shoot() {
 }
 
 names=("$@")
-[ ${#names[@]} -gt 0 ] || names=(support product)
+[ ${#names[@]} -gt 0 ] || names=(main support product)
 for name in "${names[@]}"; do
   case "$name" in
+    # The program does not end by itself: once shot, the prefix's processes are stopped.
+    main) SCREENSHOT_SETTLE=6 shoot main 0 "$build/app/tessellor.exe"; wineserver -k 2>/dev/null || true ;;
     support|product) shoot "$name" 8 "$build/tests/show_dialog.exe" "$name" 8 ;;
     *) echo "unknown screenshot: $name" >&2; exit 2 ;;
   esac
