@@ -5,6 +5,7 @@
 #include "IniComboBox.h"
 #include "IniEdit.h"
 #include "IniFile.h"
+#include "IniFilenameEditor.h"
 #include "IniGrid.h"
 #include "IniMessages.h"
 #include "IniRadioButton.h"

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <vector>
 
 #include "Application.h"
@@ -67,15 +68,34 @@ LPCSTR IconOf(TMsgDlgType type) {
     return nullptr;
 }
 
+// The screen's device context, released when it goes out of use.
+class TScreenDC {
+public:
+    TScreenDC() : FDC(GetDC(nullptr)) {}
+    ~TScreenDC() { ReleaseDC(nullptr, FDC); }
+    TScreenDC(const TScreenDC&) = delete;
+    TScreenDC& operator=(const TScreenDC&) = delete;
+    HDC Get() const { return FDC; }
+
+private:
+    HDC FDC;
+};
+
 // The size the text needs in the dialog font, wrapped at a reasonable width.
 SIZE MeasureText(const std::string& text, const TFont& font) {
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, font.Handle());
+    TScreenDC dc;
+    HGDIOBJ old = SelectObject(dc.Get(), font.Handle());
     RECT r{0, 0, 360, 0};
-    DrawTextA(dc, text.c_str(), -1, &r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
+    DrawTextA(dc.Get(), text.c_str(), -1, &r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    SelectObject(dc.Get(), old);
     return SIZE{r.right, r.bottom};
+}
+
+// The first of `order` that `buttons` holds, or 0.
+unsigned FirstOf(TMsgDlgButtons buttons, std::initializer_list<TMsgDlgBtn> order) {
+    for (TMsgDlgBtn b : order)
+        if (buttons & b) return b;
+    return 0;
 }
 
 }  // namespace
@@ -110,9 +130,10 @@ int MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons
     const int clientWidth = std::max(textLeft + static_cast<int>(textSize.cx) + 16, rowWidth + 24);
     const int top = std::max(12 + static_cast<int>(textSize.cy), 44) + 14;
 
-    const unsigned defaultFlag = (buttons & mbOK) ? mbOK : (buttons & mbYes) ? mbYes : (buttons & mbRetry) ? mbRetry : 0;
-    const unsigned cancelFlag = (buttons & mbCancel) ? mbCancel : (buttons & mbNo) ? mbNo : (buttons & mbOK) ? mbOK : 0;
+    const unsigned defaultFlag = FirstOf(buttons, {mbOK, mbYes, mbRetry});
+    const unsigned cancelFlag = FirstOf(buttons, {mbCancel, mbNo, mbOK});
     int cancelResult = mrCancel;
+    TButton* defaultButton = nullptr;
     int left = (clientWidth - rowWidth) / 2;
     int tab = 0;
     for (const ButtonKind* kind : kinds) {
@@ -123,6 +144,7 @@ int MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons
         button->TabOrder = tab++;
         button->ModalResult = kind->Result;
         button->Default = kind->Flag == defaultFlag;
+        if (button->Default) defaultButton = button;
         button->Cancel = kind->Flag == cancelFlag;
         if (kind->Flag == cancelFlag) cancelResult = kind->Result;
         if (kind->Flag == mbHelp)
@@ -136,5 +158,9 @@ int MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons
     dialog.OnClose = [&dialog, cancelResult](TObject*, TCloseAction&) {
         if (dialog.ModalResult == mrCancel) dialog.ModalResult = cancelResult;
     };
+    // The default button starts with the focus, so that Space presses the same button as Enter.
+    // ShowModal focuses the first button; this request reaches the form once its loop runs.
+    if (defaultButton)
+        PostMessageA(dialog.Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(defaultButton->Handle()), TRUE);
     return dialog.ShowModal();
 }

@@ -150,6 +150,9 @@ void WindowView::ChooseFilter(int index) const {
     HWND types = Item(0x470);  // cmb1
     ASSERT_NE(types, nullptr) << "no file type list in \"" << Caption() << "\"";
     SendMessageA(types, CB_SETCURSEL, static_cast<WPARAM>(index - 1), 0);
+    // What a choice from the drop-down list tells the dialog; Wine's dialog takes the new entry as
+    // its filter index on CBN_SELENDOK.
+    SendMessageA(FWindow, WM_COMMAND, MAKEWPARAM(0x470, CBN_SELENDOK), reinterpret_cast<LPARAM>(types));
     SendMessageA(FWindow, WM_COMMAND, MAKEWPARAM(0x470, CBN_SELCHANGE), reinterpret_cast<LPARAM>(types));
 }
 

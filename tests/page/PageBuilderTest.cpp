@@ -1,0 +1,96 @@
+// The lines of the gallery page, straight from the builder.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "GalleryPage.h"
+
+namespace {
+
+const std::string kTitleLine = "<HEAD><TITLE> Tessellor 1.01 -  www.tessellor.example </TITLE></HEAD>";
+
+TStringList Names(const std::vector<std::string>& names) {
+    TStringList list;
+    for (const std::string& n : names) list.Add(n);
+    return list;
+}
+
+std::vector<std::string> Lines(const TStrings& buffer) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < buffer.Count(); ++i) lines.push_back(buffer[i]);
+    return lines;
+}
+
+std::string BodyLine(const std::string& picture) {
+    return "<BODY BACKGROUND=\"" + picture + "\" BGCOLOR=#FFFFFF TEXT=#000000 LINK=#00007B ALINK=#FF0000>";
+}
+
+}  // namespace
+
+TEST(PageBuilder, OnlyGifAndJpgNamesInAnyLetterCaseAreTaken) {
+    const TStringList names = Names({"a.JPG", "b.jpg", "c.Gif", "d.jpeg", "e.jpe", "f.png", "jpg", "g.gif.bak",
+                                     "h.tar.gif", "noext", ".gif", "dir.gif\\x", "img/i.gif"});
+    TStringList buffer;
+    BuildPage(names, "", false, false, false, buffer);
+    EXPECT_EQ(Lines(buffer), (std::vector<std::string>{"<HTML>", kTitleLine, "<IMG SRC=\"a.JPG\">",
+                                                        "<IMG SRC=\"b.jpg\">", "<IMG SRC=\"c.Gif\">",
+                                                        "<IMG SRC=\"h.tar.gif\">", "<IMG SRC=\".gif\">",
+                                                        "<IMG SRC=\"img/i.gif\">", "</BODY></HTML>"}));
+}
+
+TEST(PageBuilder, BackgroundGivesOnlyItsNamePart) {
+    TStringList buffer;
+    const struct {
+        std::string Text;
+        std::string Picture;
+    } cases[] = {{"C:\\site\\paper.gif", "paper.gif"}, {"paper.gif", "paper.gif"},
+                 {"img/paper.gif", "img/paper.gif"}, {"D:\\", ""},
+                 {"C:", ""},                           {" ", " "},
+                 {"C:paper.gif", "paper.gif"},         {"\\\\server\\share\\a b&c.jpg", "a b&c.jpg"}};
+    for (const auto& c : cases) {
+        BuildPage(TStringList(), c.Text, true, true, true, buffer);
+        EXPECT_EQ(Lines(buffer), (std::vector<std::string>{"<HTML>", kTitleLine, BodyLine(c.Picture), "</BODY></HTML>"}))
+            << "background " << c.Text;
+    }
+    BuildPage(TStringList(), "", true, true, true, buffer);
+    EXPECT_EQ(Lines(buffer), (std::vector<std::string>{"<HTML>", kTitleLine, "</BODY></HTML>"}));
+}
+
+TEST(PageBuilder, NamesAreWrittenUnchangedInEveryPlace) {
+    const std::string odd = "my <b>\"best\" & worst.gif";
+    const std::string longName = std::string(251, 'n') + ".Jpg";  // 255 characters
+    TStringList buffer;
+    BuildPage(Names({odd, longName}), "", false, true, true, buffer);
+    ASSERT_EQ(buffer.Count(), 5);
+    EXPECT_EQ(buffer[2], "<A HREF=\"" + odd + "\"><IMG SRC=\"" + odd + "\" BORDER=1 ALIGN=MIDDLE>" + odd + "</A>");
+    EXPECT_EQ(buffer[3], "<A HREF=\"" + longName + "\"><IMG SRC=\"" + longName + "\" BORDER=1 ALIGN=MIDDLE>" +
+                             longName + "</A>");
+    BuildPage(Names({odd}), "", true, false, true, buffer);
+    EXPECT_EQ(buffer[2], "<IMG SRC=\"" + odd + "\"><BR>");
+}
+
+TEST(PageBuilder, EachRunReplacesTheWholeBuffer) {
+    TStringList buffer;
+    buffer.Add("left over from before");
+    const TStringList names = Names({"beach.jpg", "logo.gif"});
+    BuildPage(names, "paper.gif", true, true, false, buffer);
+    const std::vector<std::string> first = Lines(buffer);
+    ASSERT_EQ(first.size(), 6u);
+    EXPECT_EQ(first[0], "<HTML>");
+    BuildPage(names, "paper.gif", true, true, false, buffer);
+    EXPECT_EQ(Lines(buffer), first);
+    BuildPage(Names({"notes.txt"}), "", false, false, false, buffer);
+    EXPECT_EQ(Lines(buffer), (std::vector<std::string>{"<HTML>", kTitleLine, "</BODY></HTML>"}));
+}
+
+TEST(PageBuilder, AHundredThousandNamesGiveAPageInListOrder) {
+    TStringList names;
+    for (int i = 0; i < 100000; ++i) names.Add("img" + std::to_string(i) + (i % 2 ? ".GIF" : ".txt"));
+    TStringList buffer;
+    BuildPage(names, "", false, false, false, buffer);
+    ASSERT_EQ(buffer.Count(), 3 + 50000);
+    EXPECT_EQ(buffer[2], "<IMG SRC=\"img1.GIF\">");
+    EXPECT_EQ(buffer[50001], "<IMG SRC=\"img99999.GIF\">");
+    EXPECT_EQ(buffer[50002], "</BODY></HTML>");
+}

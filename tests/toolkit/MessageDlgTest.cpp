@@ -1,0 +1,205 @@
+// The message dialog, shown for real and answered as a user would.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "Application.h"
+#include "DialogDriver.h"
+#include "Form.h"
+#include "MessageDlg.h"
+
+namespace {
+
+// Shows a dialog whose buttons are answered by `answer`; returns its result.
+int Show(TMsgDlgButtons buttons, DialogDriver::Answer answer, TMsgDlgType type = TMsgDlgType::mtConfirmation) {
+    DialogDriver driver;
+    driver.Then(std::move(answer));
+    return MessageDlg("Go on?", type, buttons, 0);
+}
+
+DialogDriver::Answer Press(const std::string& caption) {
+    return [caption](WindowView& w) { w.Press(caption); };
+}
+DialogDriver::Answer Key(UINT key) {
+    return [key](WindowView& w) { w.PressKey(key); };
+}
+DialogDriver::Answer CloseBox() {
+    return [](WindowView& w) { w.Close(); };
+}
+
+const TMsgDlgButtons kAllButtons = mbYes | mbNo | mbOK | mbCancel | mbAbort | mbRetry | mbIgnore | mbAll | mbHelp;
+
+}  // namespace
+
+TEST(MessageDlg, EachKindHasItsCaptionAndIcon) {
+    const struct {
+        TMsgDlgType Type;
+        const char* Caption;
+        const char* Icon;
+    } kinds[] = {{TMsgDlgType::mtWarning, "Warning", "exclamation"},
+                 {TMsgDlgType::mtError, "Error", "stop"},
+                 {TMsgDlgType::mtInformation, "Information", "information"},
+                 {TMsgDlgType::mtConfirmation, "Confirm", "question"},
+                 {TMsgDlgType::mtCustom, "Tessellor", ""}};
+    for (const auto& kind : kinds) {
+        DialogSeen seen;
+        DialogDriver driver;
+        driver.Record(seen, "OK");
+        EXPECT_EQ(MessageDlg("Disk & drive are ready", kind.Type, mbOK, 0), mrOk);
+        EXPECT_EQ(seen.Caption, kind.Caption);
+        EXPECT_EQ(seen.Icon, kind.Icon) << kind.Caption;
+        EXPECT_EQ(seen.Text, "Disk & drive are ready") << kind.Caption;
+    }
+}
+
+TEST(MessageDlg, ButtonsStandInTheirOrderAndGiveTheirResults) {
+    const std::vector<std::string> captions = {"&Yes",   "&No",    "OK",     "Cancel", "&Abort",
+                                               "&Retry", "&Ignore", "&All", "&Help"};
+    const int results[] = {mrYes, mrNo, mrOk, mrCancel, mrAbort, mrRetry, mrIgnore, mrAll};
+    DialogSeen seen;
+    {
+        DialogDriver driver;
+        driver.Record(seen, "&All");
+        EXPECT_EQ(MessageDlg("Go on?", TMsgDlgType::mtConfirmation, kAllButtons, 0), mrAll);
+    }
+    EXPECT_EQ(seen.Buttons, captions);
+    EXPECT_EQ(seen.DefaultButton, "OK");
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(Show(kAllButtons, Press(captions[i])), results[i]) << captions[i];
+    // Buttons that are not asked for are not there.
+    DialogDriver driver;
+    driver.Record(seen, "&Retry");
+    EXPECT_EQ(MessageDlg("Go on?", TMsgDlgType::mtError, mbRetry | mbAbort | mbIgnore, 0), mrRetry);
+    EXPECT_EQ(seen.Buttons, (std::vector<std::string>{"&Abort", "&Retry", "&Ignore"}));
+}
+
+TEST(MessageDlg, EnterEscAndTheCloseBoxAnswerAsTheirButtons) {
+    const struct {
+        TMsgDlgButtons Buttons;
+        const char* Default;
+        int EnterResult;
+        int EscResult;
+    } cases[] = {
+        {mbYes | mbNo, "&Yes", mrYes, mrNo},
+        {mbOK | mbCancel, "OK", mrOk, mrCancel},
+        {mbYes | mbNo | mbCancel, "&Yes", mrYes, mrCancel},
+        {mbYes | mbNo | mbOK, "OK", mrOk, mrNo},
+        {mbOK | mbHelp, "OK", mrOk, mrOk},
+        {mbAbort | mbRetry | mbIgnore, "&Retry", mrRetry, mrNone},  // no cancel button: Esc does nothing
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Default);
+        DialogSeen seen;
+        {
+            DialogDriver driver;
+            driver.Record(seen, c.Default);
+            MessageDlg("Go on?", TMsgDlgType::mtConfirmation, c.Buttons, 0);
+        }
+        EXPECT_EQ(seen.DefaultButton, c.Default);
+        EXPECT_EQ(Show(c.Buttons, Key(VK_RETURN)), c.EnterResult);
+        // Space presses the button that has the focus: the default one at first.
+        EXPECT_EQ(Show(c.Buttons, Key(VK_SPACE)), c.EnterResult);
+        if (c.EscResult != mrNone) {
+            EXPECT_EQ(Show(c.Buttons, Key(VK_ESCAPE)), c.EscResult);
+            EXPECT_EQ(Show(c.Buttons, CloseBox()), c.EscResult);
+        } else {
+            int result = -1;
+            {
+                DialogDriver driver;
+                driver.Then([](WindowView& w) {
+                    w.PressKey(VK_ESCAPE);
+                    PumpFor(200);
+                    EXPECT_TRUE(IsWindowVisible(w.Handle())) << "Esc closed a dialog without a cancel button";
+                    w.Close();
+                });
+                result = MessageDlg("Go on?", TMsgDlgType::mtConfirmation, c.Buttons, 0);
+            }
+            EXPECT_EQ(result, mrCancel);
+        }
+    }
+}
+
+TEST(MessageDlg, HelpShowsHelpAndLeavesTheDialogOpen) {
+    std::vector<int> contexts;
+    Application->OnHelp = [&](int context) { contexts.push_back(context); };
+    DialogDriver driver;
+    driver.Then([](WindowView& w) {
+        w.Press("&Help");
+        PumpFor(200);
+        EXPECT_TRUE(IsWindowVisible(w.Handle()));
+        w.Press("&Help");
+        PumpFor(200);
+        w.Press("OK");
+    });
+    EXPECT_EQ(MessageDlg("Bad value", TMsgDlgType::mtError, mbOK | mbHelp, 6100), mrOk);
+    Application->OnHelp = nullptr;
+    EXPECT_EQ(contexts, (std::vector<int>{6100, 6100}));
+
+    // Without a help handler the user is told that there is no help file.
+    DialogSeen note;
+    HWND dialog = nullptr;
+    driver.Then([&](WindowView& w) {
+        dialog = w.Handle();
+        w.Press("&Help");
+    });
+    // The note comes up over the message dialog, which was answered already: close both from here.
+    driver.Then([&](WindowView& w) {
+        note.Shown = true;
+        note.Caption = w.Caption();
+        note.Text = w.Text();
+        note.Icon = w.IconName();
+        w.Press("OK");
+        WindowView(dialog).Press("OK");
+    });
+    EXPECT_EQ(MessageDlg("Bad value", TMsgDlgType::mtError, mbOK | mbHelp, 6000), mrOk);
+    EXPECT_EQ(note.Caption, "Tessellor");
+    EXPECT_EQ(note.Icon, "information");
+    EXPECT_NE(note.Text.find("6000"), std::string::npos) << note.Text;
+}
+
+TEST(MessageDlg, TheDialogFitsItsTextAndIsCentred) {
+    const std::string text =
+        "Need row and column titles to write out in hierarchical format. This text is long enough to take "
+        "several lines in the dialog, and every one of its words must be seen.";
+    DialogDriver driver;
+    driver.Then([&](WindowView& w) {
+        RECT window{};
+        GetWindowRect(w.Handle(), &window);
+        const int centreX = (window.left + window.right) / 2, centreY = (window.top + window.bottom) / 2;
+        EXPECT_NEAR(centreX, GetSystemMetrics(SM_CXSCREEN) / 2, 2);
+        EXPECT_NEAR(centreY, GetSystemMetrics(SM_CYSCREEN) / 2, 2);
+
+        HWND label = w.FindChild("Static", text);
+        ASSERT_NE(label, nullptr);
+        // The text needs this much room in the label's own font at the label's width.
+        RECT shown{};
+        GetClientRect(label, &shown);
+        RECT needed{0, 0, shown.right, 0};
+        HDC dc = GetDC(label);
+        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0)));
+        DrawTextA(dc, text.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+        SelectObject(dc, old);
+        ReleaseDC(label, dc);
+        EXPECT_GE(shown.bottom, needed.bottom);
+        EXPECT_GT(needed.bottom, 13) << "the text should take more than one line";
+
+        // Label and buttons lie inside the dialog, the buttons below the text.
+        RECT client{}, labelRect{}, buttonRect{};
+        GetClientRect(w.Handle(), &client);
+        GetWindowRect(label, &labelRect);
+        MapWindowPoints(nullptr, w.Handle(), reinterpret_cast<POINT*>(&labelRect), 2);
+        HWND ok = w.FindChild("Button", "OK");
+        ASSERT_NE(ok, nullptr);
+        GetWindowRect(ok, &buttonRect);
+        MapWindowPoints(nullptr, w.Handle(), reinterpret_cast<POINT*>(&buttonRect), 2);
+        EXPECT_LE(labelRect.right, client.right);
+        EXPECT_LE(buttonRect.bottom, client.bottom);
+        EXPECT_LE(buttonRect.right, client.right);
+        EXPECT_GE(buttonRect.left, 0);
+        EXPECT_GT(buttonRect.top, labelRect.bottom);
+        w.Press("OK");
+    });
+    EXPECT_EQ(MessageDlg(text, TMsgDlgType::mtWarning, mbOK, 0), mrOk);
+}
