@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "Application.h"
+#include "Layout.h"
 #include "Paths.h"
 #include "product.h"
 #include "support.h"
@@ -10,17 +11,6 @@
 namespace {
 
 const char* const kSection = "Tessellor";
-
-template <class T>
-T* Place(TComponent* owner, TWinControl* parent, const char* name, int left, int top, int width, int height,
-         int tabOrder = -1) {
-    T* control = new T(owner);
-    control->Name = name;
-    control->SetParent(parent);
-    control->SetBounds(left, top, width, height);
-    control->TabOrder = tabOrder;
-    return control;
-}
 
 TMenuItem* Item(TComponent* owner, const char* name, const char* caption) {
     auto* item = new TMenuItem(owner);

@@ -1,21 +1,14 @@
 #include "product.h"
 
-namespace {
+#include "GalleryPage.h"
+#include "Layout.h"
 
-TLabel* MakeLabel(TForm* form, const char* name, int left, int top, int width, int height, const char* caption) {
-    auto* label = new TLabel(form);
-    label->Name = name;
-    label->SetParent(form);
-    label->SetBounds(left, top, width, height);
-    label->AutoSize = false;
-    label->SetCaption(caption);
-    return label;
-}
+namespace {
 
 // A transparent label in Arial bold: the titles and the web address.
 TLabel* MakeBannerLabel(TForm* form, const char* name, int left, int top, int width, const char* caption,
                         TColor color, unsigned extraStyle = 0) {
-    TLabel* label = MakeLabel(form, name, left, top, width, 24, caption);
+    TLabel* label = PlaceLabel(form, name, left, top, width, 24, caption);
     label->Transparent = true;
     label->Font().SetName("Arial");
     label->Font().SetHeight(-20);
@@ -32,7 +25,7 @@ void MakeTitle(TForm* form, TLabel*& shadow, const char* shadowName, TLabel*& ti
 }
 
 TLabel* MakeDescription(TForm* form, const char* name, int top, int height, const char* caption) {
-    TLabel* label = MakeLabel(form, name, 12, top, 369, height, caption);
+    TLabel* label = PlaceLabel(form, name, 12, top, 369, height, caption);
     label->WordWrap = true;
     label->SetColor(clBlack);
     label->Font().SetName("MS Sans Serif");
@@ -50,8 +43,6 @@ TImage* MakeImage(TForm* form, const char* name, int left, int top, const char* 
     image->LoadFromResourceName(bitmap);
     return image;
 }
-
-const char* const kWebAddress = "www.tessellor.example";
 
 }  // namespace
 
@@ -81,9 +72,9 @@ void TProductFrm::Layout() {
     OKButton->ModalResult = mrOk;
     OKButton->TabOrder = 0;
 
-    Label9 = MakeBannerLabel(this, "Label9", 214, 138, 164, kWebAddress, clGray, fsUnderline);
+    Label9 = MakeBannerLabel(this, "Label9", 214, 138, 164, kMakerWebAddress, clGray, fsUnderline);
     Label9->OnClick = [this](TObject* sender) { Label9Click(sender); };
-    Label10 = MakeBannerLabel(this, "Label10", 212, 137, 164, kWebAddress, clRed, fsUnderline);
+    Label10 = MakeBannerLabel(this, "Label10", 212, 137, 164, kMakerWebAddress, clRed, fsUnderline);
     Label10->OnClick = [this](TObject* sender) { Label9Click(sender); };
 
     MakeTitle(this, Label1, "Label1", Label2, "Label2", 8, 7, 123, "TileCraft");
@@ -95,7 +86,7 @@ void TProductFrm::Layout() {
                              "tile set.");
 
     MakeTitle(this, Label4, "Label4", Label5, "Label5", 12, 233, 127, "Quiltwork");
-    Label6 = MakeLabel(this, "Label6", 64, 252, 105, 13, "tiling screen saver");
+    Label6 = PlaceLabel(this, "Label6", 64, 252, 105, 13, "tiling screen saver");
     Label6->Transparent = true;
     Label6->Font().SetColor(clGray);
     Image2 = MakeImage(this, "Image2", 12, 252, "QUILTWORK");

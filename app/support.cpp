@@ -1,18 +1,7 @@
 #include "support.h"
 
-namespace {
-
-TLabel* MakeLabel(TForm* form, const char* name, int left, int top, int width, int height, const char* caption) {
-    auto* label = new TLabel(form);
-    label->Name = name;
-    label->SetParent(form);
-    label->SetBounds(left, top, width, height);
-    label->AutoSize = false;
-    label->SetCaption(caption);
-    return label;
-}
-
-}  // namespace
+#include "GalleryPage.h"
+#include "Layout.h"
 
 TSupportFrm::TSupportFrm(TComponent* owner) : TForm(owner) { Layout(); }
 
@@ -25,20 +14,20 @@ void TSupportFrm::Layout() {
     Font().SetHeight(-11);
     SetClientSize(313, 191);
 
-    Label1 = MakeLabel(this, "Label1", 20, 14, 281, 53,
+    Label1 = PlaceLabel(this, "Label1", 20, 14, 281, 53,
                        "Every user of Tessellor is welcome to ask us for technical assistance. "
                        "Whatever your question about this software, write to us or visit our "
                        "web site, and we will gladly help you.");
     Label1->WordWrap = true;
 
-    Label3 = MakeLabel(this, "Label3", 14, 70, 287, 24, "www.tessellor.example");
+    Label3 = PlaceLabel(this, "Label3", 14, 70, 287, 24, kMakerWebAddress);
     Label3->Alignment = TAlignment::taCenter;
     Label3->Font().SetName("MS Sans Serif");
     Label3->Font().SetHeight(-20);
     Label3->Font().SetStyle(fsBold);
     Label3->Font().SetColor(clBlue);
 
-    Label4 = MakeLabel(this, "Label4", 16, 96, 289, 20, "support@tessellor.example");
+    Label4 = PlaceLabel(this, "Label4", 16, 96, 289, 20, "support@tessellor.example");
     Label4->Alignment = TAlignment::taCenter;
     Label4->Font().SetName("MS Sans Serif");
     Label4->Font().SetHeight(-16);
