@@ -250,7 +250,11 @@ void TFileListBox::SetShowGlyphs(bool value) {
 void TFileListBox::SetFileEdit(TCustomEdit* edit) {
     if (FFileEdit) RemoveFreeNotification(FFileEdit);
     FFileEdit = edit;
-    if (edit) FreeNotification(edit);
+    if (!edit) return;
+    FreeNotification(edit);
+    // The edit shows at once what the list holds: the selected entry, or the mask.
+    const std::string name = FileName();
+    edit->SetText(name.empty() ? FMask : name);
 }
 
 void TFileListBox::FitItemHeight() {

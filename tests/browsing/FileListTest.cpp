@@ -227,8 +227,8 @@ TEST(FileList, TheSelectionGoesToTheLinkedEditAndOnChange) {
     auto* edit = new TEdit(&f.form);
     edit->SetParent(&f.form);
     edit->SetBounds(220, 8, 150, 21);
-    f.list->SetFileEdit(edit);
-    f.list->Rescan();
+    edit->SetText("typed");
+    f.list->SetFileEdit(edit);  // linking shows the mask while nothing is selected
     EXPECT_EQ(edit->Text(), "*.gif;*.jpg");
     int changes = 0;
     f.list->OnChange = [&](TObject*) { ++changes; };
@@ -237,6 +237,13 @@ TEST(FileList, TheSelectionGoesToTheLinkedEditAndOnChange) {
     EXPECT_EQ(f.list->SelectedPath(), dir / "b.gif");
     ClickLine(*f.list, 1);  // the same line again tells nobody
     EXPECT_EQ(changes, 1);
+    // An edit linked while an entry is selected shows that entry at once.
+    auto* other = new TEdit(&f.form);
+    other->SetParent(&f.form);
+    f.list->SetFileEdit(other);
+    EXPECT_EQ(other->Text(), "b.gif");
+    f.list->SetFileEdit(edit);
+    EXPECT_EQ(edit->Text(), "b.gif");
     delete edit;  // the list forgets it
     EXPECT_EQ(f.list->FileEdit(), nullptr);
     ClickLine(*f.list, 0);
