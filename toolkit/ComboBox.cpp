@@ -32,14 +32,25 @@ void TCustomComboBox::CreateWnd() {
     HWND window = Handle();
     if (OwnerDrawn()) SendMessageA(window, CB_SETITEMHEIGHT, 0, FItemHeight);
     if (HasEdit()) SendMessageA(window, CB_LIMITTEXT, static_cast<WPARAM>(FMaxLength), 0);
-    FItems.MoveToWindow(window);
+    // The selected item keeps its selection wherever a sorted window puts it.
+    FItemIndex = FItems.MoveToWindow(window, FItemIndex);
+    const bool typedTextGone = !HasEdit() && FTextWasTyped;
+    FTextWasTyped = false;
+    if (typedTextGone && (FItemIndex < 0 || FItems.Get(FItemIndex) != text)) {
+        // The text of an edit part that is gone: the list selects the item of that text, or none.
+        SetText(text);
+        return;
+    }
     SendMessageA(window, CB_SETCURSEL, static_cast<WPARAM>(FItemIndex), 0);
-    if (HasEdit() && FItemIndex < 0) SetWindowTextA(window, text.c_str());
+    // The text stays as it was, loaded, typed or picked, whatever item is selected.
+    if (HasEdit()) SetWindowTextA(window, text.c_str());
 }
 
 void TCustomComboBox::DestroyWnd() {
     if (HandleAllocated()) {
         FItemIndex = ItemIndex();
+        const LONG_PTR style = GetWindowLongPtrA(Handle(), GWL_STYLE);
+        FTextWasTyped = (style & CBS_DROPDOWNLIST) != CBS_DROPDOWNLIST;
         FItems.TakeFromWindow(Handle());
     }
     TWinControl::DestroyWnd();

@@ -67,6 +67,7 @@ private:
     TItemStrings FItems;
     TComboBoxStyle FStyle = TComboBoxStyle::csDropDown;
     int FItemIndex = -1;  // while there is no window
+    bool FTextWasTyped = false;  // the last window had an edit part, whose text FText keeps
     int FItemHeight = 16;
     bool FSorted = false;
     int FMaxLength = 0;

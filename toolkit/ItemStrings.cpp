@@ -121,13 +121,20 @@ void TItemStrings::EndUpdate() {
     InvalidateRect(Window(), nullptr, TRUE);
 }
 
-void TItemStrings::MoveToWindow(HWND window) {
-    for (const auto& [text, object] : FLines) {
+int TItemStrings::MoveToWindow(HWND window, int tracked) {
+    int trackedAt = -1;
+    for (size_t i = 0; i < FLines.size(); ++i) {
+        const auto& [text, object] = FLines[i];
         const LRESULT position = SendMessageA(window, FMessages.AddString, 0, reinterpret_cast<LPARAM>(text.c_str()));
-        if (position >= 0) SendMessageA(window, FMessages.SetItemData, static_cast<WPARAM>(position),
-                                        reinterpret_cast<LPARAM>(object));
+        if (position < 0) continue;
+        SendMessageA(window, FMessages.SetItemData, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(object));
+        if (static_cast<int>(i) == tracked)
+            trackedAt = static_cast<int>(position);
+        else if (trackedAt >= 0 && position <= trackedAt)
+            ++trackedAt;  // inserted before the tracked line, which moves down
     }
     FLines.clear();
+    return trackedAt;
 }
 
 void TItemStrings::TakeFromWindow(HWND window) {

@@ -49,7 +49,8 @@ public:
     bool Sorted = false;
 
     // For the control: the lines go into a new window, or come back from one that is destroyed.
-    void MoveToWindow(HWND window);
+    // MoveToWindow answers where the line at `tracked` landed (a sorted window reorders them), or -1.
+    int MoveToWindow(HWND window, int tracked = -1);
     void TakeFromWindow(HWND window);
 
 private:

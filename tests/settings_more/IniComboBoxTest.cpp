@@ -182,3 +182,49 @@ TEST(IniComboBox, TypingIntoTheEditPartDoesNotSetModified) {
     f.source->Save();
     EXPECT_EQ(f.Stored(), "teal");
 }
+
+// Style, Sorted, ItemHeight and DropDownCount make the window again; the value must come through.
+TEST(IniComboBox, KeepsItsTextAndSelectionWhenItsWindowIsMadeAgain) {
+    ComboFixture f(TComboBoxStyle::csDropDown);
+    f.Bind();
+    f.combo->SetItemIndex(1);
+    f.SetStored("purple");  // a loaded text that is no item, over a selected one
+    f.source->Refresh();
+    ASSERT_EQ(f.combo->Text(), "purple");
+    f.combo->SetDropDownCount(12);
+    EXPECT_EQ(f.combo->Text(), "purple");
+    f.combo->SetItemHeight(20);
+    EXPECT_EQ(f.combo->Text(), "purple");
+    f.combo->SetSorted(true);
+    EXPECT_EQ(f.combo->Text(), "purple");
+    // A typed text.
+    f.combo->SetItemIndex(2);
+    HWND editPart = FindWindowExA(f.combo->Handle(), nullptr, "Edit", nullptr);
+    ASSERT_NE(editPart, nullptr);
+    SetWindowTextA(editPart, "");
+    TypeInto(editPart, "typed");
+    ASSERT_EQ(f.combo->Text(), "typed");
+    f.combo->SetStyle(TComboBoxStyle::csSimple);
+    EXPECT_EQ(f.combo->Text(), "typed");
+    f.source->Save();
+    EXPECT_EQ(f.Stored(), "typed");
+
+    // Without an edit part the text is the selected item's: it keeps its item wherever sorting puts it.
+    f.combo->SetStyle(TComboBoxStyle::csDropDownList);
+    f.combo->SetSorted(false);
+    f.combo->Items().Clear();
+    for (const char* colour : {"red", "green", "blue"}) f.combo->Items().Add(colour);
+    f.combo->SetItemIndex(0);
+    f.combo->SetSorted(true);  // blue, green, red
+    EXPECT_EQ(f.combo->Text(), "red");
+    EXPECT_EQ(f.combo->ItemIndex(), 2);
+    f.source->Save();
+    EXPECT_EQ(f.Stored(), "2");
+    // Going to a style with an edit part and back keeps the item named by the text.
+    f.combo->SetStyle(TComboBoxStyle::csDropDown);
+    EXPECT_EQ(f.combo->Text(), "red");
+    f.combo->SetText("Green");
+    f.combo->SetStyle(TComboBoxStyle::csDropDownList);
+    EXPECT_EQ(f.combo->ItemIndex(), 1);
+    EXPECT_EQ(f.combo->Text(), "green");
+}
