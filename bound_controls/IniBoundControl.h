@@ -8,6 +8,7 @@
 // control's window here, follows the source's destruction and unregisters on the control's own.
 // A new bound control derives from TIniBound<its toolkit base> and fills in the four value hooks.
 #include <string>
+#include <vector>
 
 #include "Control.h"
 #include "IniFile.h"
@@ -17,7 +18,7 @@ class TIniSource;
 
 class TIniBoundControl {
 public:
-    virtual ~TIniBoundControl() = default;
+    virtual ~TIniBoundControl();
 
     TIniSource* DataSource() const { return FDataSource; }
     // Leaves the old source's list, joins the new one's and asks (posted) to load from it.
@@ -33,8 +34,13 @@ public:
     // Whether a section filter in lParam (0, or the address of a std::string) lets `section` through.
     static bool SectionFilterPasses(LPARAM filter, const std::string& section);
 
+    // Told apart from a later control made at the same address: whether `control` still lives and is
+    // the one that had this serial.
+    unsigned long long Serial() const { return FSerial; }
+    static bool IsAlive(const TIniBoundControl* control, unsigned long long serial);
+
 protected:
-    TIniBoundControl() = default;
+    TIniBoundControl();
     TIniBoundControl(const TIniBoundControl&) = delete;
     TIniBoundControl& operator=(const TIniBoundControl&) = delete;
 
@@ -58,6 +64,10 @@ protected:
     void ReleaseDataSource();
     // For the control's Notification: `component` is being destroyed.
     void ComponentRemoved(TComponent* component);
+    // For the re-creation of the control's window (a new parent, a new style): binding messages posted
+    // to the old window are taken from the queue before it goes, and posted to the new one once made.
+    void KeepPostedMessages();
+    void RepostKeptMessages();
 
 private:
     void Refresh(LPARAM filter);
@@ -66,8 +76,13 @@ private:
     void Detach();
 
     TIniSource* FDataSource = nullptr;
+    // The DataSource setter found the source disabled and left the control off its list, as IM_ATTACH
+    // does: the control's refresh, which enables the source, lists it.
+    bool FListingOwed = false;
     std::string FSectionName;
     std::string FKeyword;
+    std::vector<MSG> FKeptMessages;
+    unsigned long long FSerial;
 };
 
 template <class Base>
@@ -90,5 +105,23 @@ protected:
     void Notification(TComponent* component, TOperation operation) override {
         Base::Notification(component, operation);
         if (operation == TOperation::opRemove) ComponentRemoved(component);
+    }
+
+    // Without a parent the window only carries the binding messages: it is never shown on its own,
+    // and it is made again as a child once the control gets a parent.
+    void CreateParams(typename Base::TCreateParams& params) override {
+        Base::CreateParams(params);
+        if (!this->Parent()) {
+            params.Style &= ~static_cast<DWORD>(WS_VISIBLE);
+            params.WndParent = HWND_MESSAGE;
+        }
+    }
+    void CreateWnd() override {
+        Base::CreateWnd();
+        RepostKeptMessages();
+    }
+    void DestroyWnd() override {
+        KeepPostedMessages();
+        Base::DestroyWnd();
     }
 };

@@ -52,16 +52,40 @@ bool TIniSource::Modified() {
     return FModifiedFlag;
 }
 
-void TIniSource::Save() { Broadcast(IM_SAVE); }
+void TIniSource::Save() {
+    ++FSaving;
+    try {
+        Broadcast(IM_SAVE);
+    } catch (...) {
+        --FSaving;
+        throw;
+    }
+    if (--FSaving > 0) return;
+    std::vector<TControlRef> later;
+    later.swap(FLaterRefreshes);
+    for (const TControlRef& refresh : later)
+        if (TIniBoundControl::IsAlive(refresh.Control, refresh.Serial))
+            PostMessageA(refresh.Control->BoundControl().Handle(), IM_REFRESH, 0, 0);
+}
+
+void TIniSource::RefreshAfterSave(TIniBoundControl* control) {
+    for (const TControlRef& refresh : FLaterRefreshes)
+        if (refresh.Control == control && refresh.Serial == control->Serial()) return;
+    FLaterRefreshes.push_back({control, control->Serial()});
+}
 
 void TIniSource::Refresh() { Broadcast(IM_REFRESH); }
 
 void TIniSource::Broadcast(UINT message) {
-    const size_t count = FBoundControls.size();
-    for (size_t i = 0; i < count; ++i) {
-        // A handler may have destroyed a listed control, which shortens the list: never read past its end.
-        if (i >= FBoundControls.size()) break;
-        SendMessageA(FBoundControls[i]->BoundControl().Handle(), message, 0, 0);
+    // Handlers may destroy, unbind or re-register controls: the turns are fixed at the start, and each
+    // is checked when it comes.
+    std::vector<TControlRef> turns;
+    turns.reserve(FBoundControls.size());
+    for (TIniBoundControl* control : FBoundControls) turns.push_back({control, control->Serial()});
+    for (const TControlRef& turn : turns) {
+        if (!TIniBoundControl::IsAlive(turn.Control, turn.Serial)) continue;
+        if (std::find(FBoundControls.begin(), FBoundControls.end(), turn.Control) == FBoundControls.end()) continue;
+        SendMessageA(turn.Control->BoundControl().Handle(), message, 0, 0);
     }
 }
 

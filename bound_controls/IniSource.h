@@ -45,12 +45,17 @@ public:
     void RegisterControl(TIniBoundControl* control);
     void UnregisterControl(TIniBoundControl* control);
     void MarkModified() { FModifiedFlag = true; }
+    // Whether a Save is running (perhaps inside a modal loop that one of its writes opened).
+    bool Saving() const { return FSaving > 0; }
+    // A control's load asked for while a Save runs: it is posted again once the save has ended.
+    void RefreshAfterSave(TIniBoundControl* control);
 
     int BoundControlCount() const { return static_cast<int>(FBoundControls.size()); }
     TIniBoundControl* BoundControls(int index) const { return FBoundControls.at(static_cast<size_t>(index)); }
 
 protected:
-    // Sends the message to each listed control in list order.
+    // Sends the message to each control listed when it starts, in list order; a control gets it once,
+    // if it is still alive and listed when its turn comes, whatever the handlers do to the list.
     void Broadcast(UINT message);
     // Empties the list and posts IM_ATTACH to every bound control of the owner.
     void AttachControls();
@@ -61,4 +66,11 @@ private:
     std::unique_ptr<TIniFile> FIniFile;
     std::vector<TIniBoundControl*> FBoundControls;
     bool FModifiedFlag = false;
+    int FSaving = 0;
+    // A control as it was seen at one moment: its address and its serial.
+    struct TControlRef {
+        TIniBoundControl* Control;
+        unsigned long long Serial;
+    };
+    std::vector<TControlRef> FLaterRefreshes;  // loads asked for during a Save
 };

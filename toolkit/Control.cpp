@@ -249,6 +249,8 @@ void TWinControl::RecreateWnd() {
 }
 
 void TWinControl::InsertControl(TControl* control) {
+    // A window made while the control had no parent is no child of this one: it is made again.
+    if (auto* w = dynamic_cast<TWinControl*>(control); w && w->FHandle) w->DestroyWnd();
     FControls.push_back(control);
     control->FParent = this;
     if (control->FParentFont) control->FontChanged();

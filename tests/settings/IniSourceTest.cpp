@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "DialogDriver.h"
+#include "Label.h"
 #include "SettingsTestSupport.h"
 #include "TestFiles.h"
 
@@ -333,4 +334,191 @@ TEST(IniSource, TwoControlsOnOneKeyLeaveTheLaterOnesValue) {
     f.edits[0]->SetDataSource(f.source);  // moves to the end of the list
     f.source->Save();
     EXPECT_EQ(StoredValue(path, "S", "Shared"), "first");
+}
+
+// Nothing a control was promised is lost to anyone else's IM_DETACH: it leaves the list with its
+// source, so its destruction cannot leave the source a control that is gone.
+TEST(IniSource, ADetachFromAnyoneTakesTheControlOffTheList) {
+    TempDir dir;
+    const std::string path = dir / "s.ini";
+    ThreeEdits f(path);
+    f.BindAll();
+    HandlePosted();
+    SendMessageA(f.edits[1]->Handle(), IM_DETACH, 0, 0);
+    EXPECT_EQ(f.edits[1]->DataSource(), nullptr);
+    ASSERT_EQ(ListedNames(*f.source), (Names{"E1", "E3"}));
+    delete f.edits[1];
+    f.edits[1] = nullptr;
+    gBindingLog.clear();
+    f.source->Save();
+    EXPECT_EQ(gBindingLog, (Names{"E1:save", "E3:save"}));
+}
+
+// Moving a control to another parent makes its window again: the attach and refresh requests posted
+// to the old window reach the new one.
+TEST(IniSource, RequestsPostedToAControlOutliveItsWindow) {
+    TempDir dir;
+    const std::string path = dir / "s.ini";
+    for (const char* name : {"E1", "E2", "E3"}) Store(path, "S", name, std::string("stored ") + name);
+    ThreeEdits f(path);
+    auto* box = new TGroupBox(&f.form);
+    box->SetParent(&f.form);
+    box->SetBounds(220, 10, 200, 100);
+    f.edits[0]->SetDataSource(f.source);
+    f.edits[1]->SetDataSource(f.source);
+    HandlePosted();
+    f.source->SetEnabled(false);
+    f.source->SetEnabled(true);  // empties the list and posts IM_ATTACH to every control
+    f.edits[2]->SetDataSource(f.source);  // listed, with a refresh posted
+    f.edits[1]->SetParent(box);
+    f.edits[2]->SetParent(box);
+    HandlePosted();
+    EXPECT_EQ(ListedNames(*f.source), (Names{"E1", "E2", "E3"}));
+    EXPECT_EQ(f.edits[1]->Text(), "stored E2");
+    EXPECT_EQ(f.edits[2]->Text(), "stored E3");
+    f.edits[1]->SetText("saved E2");
+    f.source->Save();
+    EXPECT_EQ(StoredValue(path, "S", "E2"), "saved E2");
+}
+
+// A bound control without a parent still gets its binding messages, but shows no window of its own;
+// once it has a parent, its window is that parent's child.
+TEST(IniSource, AControlsWindowFollowsItsParent) {
+    TempDir dir;
+    const std::string path = dir / "s.ini";
+    Store(path, "S", "Loose", "stored");
+    ThreeEdits f(path);
+    auto* loose = new TIniEdit(&f.form);
+    loose->Name = "Loose";
+    loose->SetBounds(10, 100, 200, 22);
+    loose->SetSectionName("S");
+    loose->SetKeyword("Loose");
+    loose->SetDataSource(f.source);
+    HandlePosted();
+    EXPECT_EQ(loose->Text(), "stored");
+    ASSERT_TRUE(loose->HandleAllocated());
+    EXPECT_FALSE(IsWindowVisible(loose->Handle()));
+    loose->SetParent(&f.form);
+    EXPECT_EQ(GetParent(loose->Handle()), f.form.Handle());
+    EXPECT_NE(GetWindowLongPtrA(loose->Handle(), GWL_STYLE) & WS_CHILD, 0);
+    EXPECT_TRUE(IsWindowVisible(loose->Handle()));
+    EXPECT_EQ(loose->Text(), "stored");
+    loose->SetText("typed");
+    f.source->Save();
+    EXPECT_EQ(StoredValue(path, "S", "Loose"), "typed");
+    // Taken off its parent again, it goes back to a window nobody sees.
+    loose->SetParent(nullptr);
+    loose->SetDataSource(nullptr);
+    loose->SetDataSource(f.source);
+    HandlePosted();
+    ASSERT_TRUE(loose->HandleAllocated());
+    EXPECT_FALSE(IsWindowVisible(loose->Handle()));
+    EXPECT_EQ(loose->Text(), "typed");
+}
+
+// The DataSource setter and IM_ATTACH agree: a disabled source keeps an empty list, and the control's
+// refresh, which enables the source, lists the control.
+TEST(IniSource, ADisabledSourceListsAControlOnlyOnceItsRefreshEnablesIt) {
+    TempDir dir;
+    const std::string path = dir / "s.ini";
+    Store(path, "S", "E1", "stored");
+    ThreeEdits f(path);
+    TBindingForm other(Application);  // a control of another owner is listed the same way
+    auto* stranger = other.Add<TIniEdit>("Stranger");
+    stranger->SetSectionName("S");
+    stranger->SetKeyword("Stranger");
+    f.source->SetEnabled(false);
+    f.edits[0]->SetDataSource(f.source);
+    stranger->SetDataSource(f.source);
+    EXPECT_TRUE(ListedNames(*f.source).empty());
+    {
+        DialogDriver driver;  // fails the test if any error box appears
+        f.source->Save();
+        EXPECT_EQ(driver.Answered(), 0);
+    }
+    EXPECT_EQ(StoredValue(path, "S", "E1"), "stored");
+    HandlePosted();
+    EXPECT_TRUE(f.source->Enabled());
+    EXPECT_EQ(ListedNames(*f.source), (Names{"Stranger", "E1"}));  // E1 moved on by its IM_ATTACH
+    EXPECT_EQ(f.edits[0]->Text(), "stored");
+    stranger->SetText("mine");
+    f.source->Save();
+    EXPECT_EQ(StoredValue(path, "S", "Stranger"), "mine");
+    stranger->SetDataSource(nullptr);
+}
+
+// Handlers that take controls off the list or put them back at its end change nobody's turn.
+TEST(IniSource, ABroadcastReachesEachControlListedAtItsStartOnce) {
+    TempDir dir;
+    const std::string path = dir / "s.ini";
+    ThreeEdits f(path);
+    f.BindAll();
+    HandlePosted();
+    f.edits[1]->BeforeBindingMessage = [&](UINT msg) {
+        if (msg == IM_SAVE) f.edits[0]->SetDataSource(f.source);  // E1 moves to the end of the list
+    };
+    gBindingLog.clear();
+    f.source->Save();
+    EXPECT_EQ(gBindingLog, (Names{"E1:save", "E2:save", "E3:save"}));
+    EXPECT_EQ(ListedNames(*f.source), (Names{"E2", "E3", "E1"}));
+    HandlePosted();
+
+    f.edits[1]->BeforeBindingMessage = nullptr;
+    f.edits[2]->BeforeBindingMessage = [&](UINT msg) {
+        if (msg == IM_SAVE) f.edits[1]->SetDataSource(nullptr);  // E2, already saved, leaves
+    };
+    f.edits[0]->BeforeBindingMessage = [&](UINT msg) {
+        if (msg == IM_SAVE) f.edits[2]->SetDataSource(nullptr);  // E3, already saved, leaves
+    };
+    f.edits[0]->SetText("first");
+    gBindingLog.clear();
+    f.source->Save();
+    EXPECT_EQ(gBindingLog, (Names{"E2:save", "E3:save", "E1:save"}));
+    EXPECT_EQ(StoredValue(path, "S", "E1"), "first");
+    EXPECT_EQ(ListedNames(*f.source), (Names{"E1"}));
+
+    // One that leaves before its turn is skipped.
+    f.edits[1]->SetDataSource(f.source);
+    f.edits[2]->SetDataSource(f.source);
+    HandlePosted();
+    f.edits[0]->BeforeBindingMessage = [&](UINT msg) {
+        if (msg == IM_SAVE) f.edits[1]->SetDataSource(nullptr);
+    };
+    f.edits[2]->BeforeBindingMessage = nullptr;
+    gBindingLog.clear();
+    f.source->Save();
+    EXPECT_EQ(gBindingLog, (Names{"E1:save", "E3:save"}));
+}
+
+// A modal loop inside a save (an error box of one control's write) runs the queue: attach and
+// refresh requests waiting there must not reload texts that are still to be written.
+TEST(IniSource, NoUnsavedTextIsReloadedInTheMiddleOfASave) {
+    TempDir dir;
+    const std::string path = dir / "s.ini";
+    for (const char* name : {"E1", "E2", "E3"}) Store(path, "S", name, "old");
+    ThreeEdits f(path);
+    f.BindAll();
+    HandlePosted();
+    f.edits[0]->BeforeBindingMessage = [&](UINT msg) {
+        if (msg == IM_SAVE) MessageBoxA(f.form.Handle(), "Saving", "Tessellor", MB_OK);
+    };
+    f.edits[1]->SetText("new E2");
+    f.edits[2]->SetText("new E3");
+    PostMessageA(f.edits[1]->Handle(), IM_REFRESH, 0, 0);
+    PostMessageA(f.edits[2]->Handle(), IM_ATTACH, 0, reinterpret_cast<LPARAM>(f.source));
+    DialogSeen box;
+    {
+        DialogDriver driver;
+        driver.Record(box, "OK");
+        f.source->Save();
+    }
+    EXPECT_TRUE(box.Shown);
+    EXPECT_EQ(StoredValue(path, "S", "E2"), "new E2");
+    EXPECT_EQ(StoredValue(path, "S", "E3"), "new E3");
+    // The loads come after the save, and find what it wrote.
+    gBindingLog.clear();
+    HandlePosted();
+    EXPECT_EQ(gBindingLog, (Names{"E2:refresh", "E3:refresh"}));
+    EXPECT_EQ(f.edits[1]->Text(), "new E2");
+    EXPECT_EQ(f.edits[2]->Text(), "new E3");
 }
