@@ -18,13 +18,17 @@ TIniCheckBox::TIniCheckBox(TComponent* owner) : TIniBound<TCustomCheckBox>(owner
     SetChecked(State() == cbChecked);
 }
 
-void TIniCheckBox::SetCheckedValue(uint8_t value) {
+void TIniCheckBox::SetCheckedValue(int value) {
+    if (value < 0 || value > 15) {
+        MessageDlg("CheckedValue must be from 0 to 15", TMsgDlgType::mtError, mbOK | mbHelp, kHelpContext);
+        return;
+    }
     if (AllowGrayed() && value % 2 != 0) {
         MessageDlg("CheckedValue must be even if AllowGrayed is true", TMsgDlgType::mtError, mbOK | mbHelp,
                    kHelpContext);
         return;
     }
-    FCheckedValue = value;
+    FCheckedValue = static_cast<uint8_t>(value);
 }
 
 void TIniCheckBox::SetAllowGrayed(bool value) {

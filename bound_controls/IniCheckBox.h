@@ -19,8 +19,9 @@ public:
 
     // The lowest bit of the box's field, 0 to 15; must be even while AllowGrayed is true.
     uint8_t CheckedValue() const { return FCheckedValue; }
-    // Refuses an odd value while AllowGrayed is true, with an error dialog; raises nothing.
-    void SetCheckedValue(uint8_t value);
+    // Refuses a value outside 0 to 15, and an odd value while AllowGrayed is true, with an error
+    // dialog; raises nothing.
+    void SetCheckedValue(int value);
     // Refuses true while CheckedValue is odd, with an error dialog; raises nothing.
     void SetAllowGrayed(bool value) override;
 

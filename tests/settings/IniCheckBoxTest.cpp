@@ -229,3 +229,29 @@ TEST(IniCheckBox, AnOddPositionAndGrayedClicksRefuseEachOther) {
         EXPECT_NE(box->State(), cbGrayed);
     }
 }
+
+TEST(IniCheckBox, APositionOutsideTheSixteenBitsIsRefused) {
+    Boxes f;
+    TIniCheckBox* box = f.Add(15);
+    EXPECT_EQ(box->CheckedValue(), 15);
+    for (int wrong : {16, 31, 255, 256, -1}) {
+        DialogSeen seen;
+        {
+            DialogDriver driver;
+            driver.Record(seen, "OK");
+            box->SetCheckedValue(wrong);
+        }
+        EXPECT_EQ(seen.Caption, "Error") << wrong;
+        EXPECT_EQ(seen.Text, "CheckedValue must be from 0 to 15") << wrong;
+        EXPECT_EQ(seen.Icon, "stop");
+        EXPECT_EQ(seen.Buttons, (std::vector<std::string>{"OK", "&Help"}));
+        EXPECT_EQ(box->CheckedValue(), 15) << wrong;
+    }
+    // The box still owns bit 15 of the key.
+    f.SetStored("1");
+    f.Load();
+    EXPECT_FALSE(box->Checked());
+    box->SetChecked(true);
+    f.source->Save();
+    EXPECT_EQ(f.Stored(), "32769");
+}
