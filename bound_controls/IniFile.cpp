@@ -18,7 +18,12 @@ std::string TIniFile::ReadString(const std::string& section, const std::string& 
 }
 
 void TIniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) const {
-    if (!WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), FFileName.c_str()))
+    // The system writes every text as it is, so a line break would add lines, sections and keys.
+    constexpr const char* kLineBreaks = "\r\n";
+    const bool nameBreaks = section.find_first_of(kLineBreaks) != std::string::npos ||
+                            key.find_first_of(kLineBreaks) != std::string::npos;
+    const std::string line = value.substr(0, value.find_first_of(kLineBreaks));
+    if (nameBreaks || !WritePrivateProfileStringA(section.c_str(), key.c_str(), line.c_str(), FFileName.c_str()))
         throw Exception("Unable to write to " + FFileName);
 }
 

@@ -15,7 +15,10 @@ public:
 
     // The stored text, at most 1023 characters, or `fallback` when the file, section or key is absent.
     std::string ReadString(const std::string& section, const std::string& key, const std::string& fallback) const;
-    // Raises Exception "Unable to write to <file>" when the system refuses the write.
+    // Raises Exception "Unable to write to <file>" when the system refuses the write. A value is one
+    // line of the file: it is stored up to its first carriage return or line feed, which is all that
+    // reading it back would give. A section or key name holding one cannot be stored at all: nothing
+    // is written and the same exception is raised.
     void WriteString(const std::string& section, const std::string& key, const std::string& value) const;
     // The stored integer (decimal, "$" hex or "0x" hex), or `fallback` when absent or malformed.
     int32_t ReadInteger(const std::string& section, const std::string& key, int32_t fallback) const;

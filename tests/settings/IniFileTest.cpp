@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <utility>
 
 #include "Application.h"
@@ -174,4 +175,86 @@ TEST(IniFile, AWriteFailureDuringSaveShowsTheErrorBox) {
     EXPECT_EQ(one.Icon, "stop");
     EXPECT_EQ(one.Buttons, std::vector<std::string>{"OK"});
     EXPECT_EQ(two.Text, one.Text);
+}
+
+// A value set from code (a grid cell, say) may hold line breaks; written as they are, they would add
+// sections and keys to the file.
+TEST(IniFile, ALineBreakNeverAddsLinesToTheFile) {
+    TempDir dir;
+    const std::string path = dir / "s.ini";
+    TIniFile ini(path);
+    ini.WriteString("S", "first", "1");
+    ini.WriteString("S", "crlf", "a\r\n[Evil]\r\nInjected=1");
+    ini.WriteString("S", "lf", "b\nc=d");
+    ini.WriteString("S", "cr", "e\rf=g");
+    ini.WriteString("S", "leading", "\r\nh=i");
+    // A value is kept up to its first line break, which is all that reading it back would give.
+    EXPECT_EQ(ini.ReadString("S", "crlf", "?"), "a");
+    EXPECT_EQ(ini.ReadString("S", "lf", "?"), "b");
+    EXPECT_EQ(ini.ReadString("S", "cr", "?"), "e");
+    EXPECT_EQ(ini.ReadString("S", "leading", "?"), "");
+    EXPECT_EQ(StoredValue(path, "Evil", "Injected"), "<absent>");
+    for (const char* key : {"c", "f", "h", "Injected"}) EXPECT_EQ(StoredValue(path, "S", key), "<absent>") << key;
+    const std::string before = ReadWholeFile(path);
+    EXPECT_EQ(std::count(before.begin(), before.end(), '\n'), 6) << before;  // [S] and five keys
+    // A section or key name cannot be cut without naming another: nothing is written.
+    const std::pair<std::string, std::string> names[] = {{"S]\r\n[Evil", "k"}, {"S", "k\n[Evil]\nx"}, {"S\r", "k"}};
+    for (const auto& [section, key] : names) {
+        try {
+            ini.WriteString(section, key, "v");
+            ADD_FAILURE() << "no exception for " << key;
+        } catch (const Exception& e) {
+            EXPECT_EQ(e.Message(), "Unable to write to " + path);
+        }
+    }
+    EXPECT_EQ(ReadWholeFile(path), before);
+}
+
+// Runs where a read-only file refuses writes (see the tests' build file); skipped where it does not.
+TEST(IniFile, AReadOnlySettingsFileIsLeftAsItWas) {
+    TempDir dir;
+    const std::string path = dir / "locked.ini";
+    WriteWholeFile(path, "[S]\r\nk=1\r\n");
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+    struct Unlock {
+        std::string path;
+        ~Unlock() { SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL); }
+    } unlock{path};
+    HANDLE probe =
+        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (probe != INVALID_HANDLE_VALUE) {
+        CloseHandle(probe);
+        GTEST_SKIP() << "this platform lets a read-only file be written";
+    }
+    TIniFile ini(path);
+    try {
+        ini.WriteInteger("S", "k", 2);
+        ADD_FAILURE() << "no exception";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message(), "Unable to write to " + path);
+    }
+    EXPECT_THROW(ini.WriteString("T", "new", "x"), Exception);
+    EXPECT_EQ(ini.ReadInteger("S", "k", 8), 1);
+    EXPECT_EQ(ReadWholeFile(path), "[S]\r\nk=1\r\n");
+
+    // A bound control's save reports it in the error box and the file keeps its value.
+    TBindingForm form(Application);
+    auto* edit = form.Add<TIniEdit>("NameEdit");
+    auto* source = new TIniSource(&form);
+    source->Name = "IniSource1";
+    source->SetIniFileName(path);
+    edit->SetSectionName("S");
+    edit->SetKeyword("k");
+    edit->SetDataSource(source);
+    HandlePosted();
+    EXPECT_EQ(edit->Text(), "1");
+    edit->SetText("2");
+    DialogSeen error;
+    {
+        DialogDriver driver;
+        driver.Record(error, "OK");
+        source->Save();
+    }
+    EXPECT_EQ(error.Text, "Unable to write to " + path + ".");
+    EXPECT_EQ(ReadWholeFile(path), "[S]\r\nk=1\r\n");
 }
