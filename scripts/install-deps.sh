@@ -16,6 +16,7 @@ pkg_ok fonts-wine || missing+=(fonts-wine)
 [ -f /usr/src/googletest/CMakeLists.txt ] || missing+=(googletest)
 have xwd || missing+=(x11-apps)
 have convert || missing+=(imagemagick)
+have capsh || [ -x /usr/sbin/capsh ] || missing+=(libcap2-bin)
 
 [ ${#missing[@]} -eq 0 ] && exit 0
 

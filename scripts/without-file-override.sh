@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Runs a command without the capability that lets root write (and read) every file, so that a
+# read-only file refuses writes as it does for any other user. Files owned by root stay readable
+# and writable through their owner's permissions.
+# Wine opens files in its server: a server of the prefix still running from an earlier program
+# would open them with the capability, so it is let end first, and the command starts its own.
+set -euo pipefail
+wineserver -w
+exec capsh --drop=cap_dac_override -- -c 'exec "$@"' without-file-override "$@"
