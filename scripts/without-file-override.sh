@@ -8,4 +8,5 @@ set -euo pipefail
 # Any other user has no such capability to drop.
 [ "$(id -u)" -eq 0 ] || exec "$@"
 wineserver -w
-exec capsh --drop=cap_dac_override -- -c 'exec "$@"' without-file-override "$@"
+capsh=$(command -v capsh || echo /usr/sbin/capsh)
+exec "$capsh" --drop=cap_dac_override -- -c 'exec "$@"' without-file-override "$@"
