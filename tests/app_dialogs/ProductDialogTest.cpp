@@ -73,6 +73,9 @@ TEST(ProductDialog, HasItsCaptionSizeAndLayoutAndEscClosesIt) {
     EXPECT_NEAR((window.top + window.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
     ASSERT_NE(form->CancelButton(), nullptr);
     EXPECT_EQ(form->CancelButton()->Caption(), "OK");
+    // The maker's web address, in red over its grey copy.
+    EXPECT_EQ(form->Label9->Caption(), "tessellor.test");
+    EXPECT_EQ(form->Label10->Caption(), "tessellor.test");
 }
 
 TEST(ProductDialog, ThePicturesAreTheProgramsOwnBitmapsInTheirColourDepths) {

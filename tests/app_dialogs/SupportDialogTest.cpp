@@ -29,8 +29,8 @@ TEST(SupportDialog, ShowsItsTextsAndEnterClosesItWithOk) {
     EXPECT_EQ(client.right, 313);
     EXPECT_EQ(client.bottom, 191);
     EXPECT_EQ(defaultButton, "OK");
-    EXPECT_NE(text.find("www.tessellor.example"), std::string::npos) << text;
-    EXPECT_NE(text.find("support@tessellor.example"), std::string::npos) << text;
+    // The maker's web address, then the support e-mail, each on a line of its own.
+    EXPECT_NE(text.find("\ntessellor.test\nsupport@tessellor.test"), std::string::npos) << text;
     // Centred on the screen.
     EXPECT_NEAR((window.left + window.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
     EXPECT_NEAR((window.top + window.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
