@@ -161,19 +161,3 @@ TEST(ProductDialog, TransparentTitlesShowTheirShadowUnderneathWhateverRepaints) 
     EXPECT_EQ(CountPixels(*form, description, [&](COLORREF c) { return c == face; }), 0);
     form->Hide();
 }
-
-TEST(ProductDialog, EveryDescriptionFitsItsLabel) {
-    auto form = std::make_unique<TProductFrm>(Application);
-    for (TLabel* label : {form->Label3, form->Label7, form->Label12, form->Label6, form->Label2, form->Label5,
-                          form->Label11}) {
-        HDC dc = GetDC(nullptr);
-        HGDIOBJ old = SelectObject(dc, label->EffectiveFont().Handle());
-        RECT r{0, 0, label->Width(), 0};
-        const std::string text = label->Caption();
-        DrawTextA(dc, text.c_str(), -1, &r, DT_CALCRECT | (label->WordWrap ? DT_WORDBREAK : DT_SINGLELINE));
-        SelectObject(dc, old);
-        ReleaseDC(nullptr, dc);
-        EXPECT_LE(r.right, label->Width()) << label->Name;
-        EXPECT_LE(r.bottom, label->Height()) << label->Name;
-    }
-}

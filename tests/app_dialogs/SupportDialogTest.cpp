@@ -37,21 +37,6 @@ TEST(SupportDialog, ShowsItsTextsAndEnterClosesItWithOk) {
     EXPECT_FALSE(IsWindowVisible(form->Handle()));
 }
 
-TEST(SupportDialog, EveryTextFitsItsLabel) {
-    auto form = std::make_unique<TSupportFrm>(Application);
-    for (TLabel* label : {form->Label1, form->Label3, form->Label4}) {
-        HDC dc = GetDC(nullptr);
-        HGDIOBJ old = SelectObject(dc, label->EffectiveFont().Handle());
-        RECT r{0, 0, label->Width(), 0};
-        const std::string text = label->Caption();
-        DrawTextA(dc, text.c_str(), -1, &r, DT_CALCRECT | DT_WORDBREAK);
-        SelectObject(dc, old);
-        ReleaseDC(nullptr, dc);
-        EXPECT_LE(r.right, label->Width()) << label->Name;
-        EXPECT_LE(r.bottom, label->Height()) << label->Name;
-    }
-}
-
 TEST(InformationDialogs, EachShowingIsAFreshDialogThatLeavesNoWindowBehind) {
     const size_t before = ThreadWindows().size();
     std::vector<HWND> shown;
