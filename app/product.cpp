@@ -1,7 +1,7 @@
 #include "product.h"
 
-#include "GalleryPage.h"
 #include "Layout.h"
+#include "MakerAddress.h"
 
 namespace {
 

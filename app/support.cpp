@@ -1,7 +1,7 @@
 #include "support.h"
 
-#include "GalleryPage.h"
 #include "Layout.h"
+#include "MakerAddress.h"
 
 TSupportFrm::TSupportFrm(TComponent* owner) : TForm(owner) { Layout(); }
 
@@ -27,7 +27,7 @@ void TSupportFrm::Layout() {
     Label3->Font().SetStyle(fsBold);
     Label3->Font().SetColor(clBlue);
 
-    Label4 = PlaceLabel(this, "Label4", 16, 96, 289, 20, "support@tessellor.example");
+    Label4 = PlaceLabel(this, "Label4", 16, 96, 289, 20, kMakerSupportEmail);
     Label4->Alignment = TAlignment::taCenter;
     Label4->Font().SetName("MS Sans Serif");
     Label4->Font().SetHeight(-16);

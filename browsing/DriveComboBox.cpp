@@ -58,6 +58,7 @@ void TDriveComboBox::CreateWnd() {
 }
 
 void TDriveComboBox::Rescan() {
+    FShowsFailedDrive = false;
     SetItemIndex(-1);
     Items().Clear();
     const DWORD drives = GetLogicalDrives();
@@ -116,7 +117,14 @@ void TDriveComboBox::SelectDrive(char letter) {
     }
 }
 
+void TDriveComboBox::EndChoice() {
+    if (!FShowsFailedDrive) return;
+    FShowsFailedDrive = false;
+    SelectDrive(FDriveLetter);
+}
+
 void TDriveComboBox::SetDriveLetter(char letter) {
+    EndChoice();
     if (ItemIndex() >= 0 && AnsiUpperChar(letter) == AnsiUpperChar(FDriveLetter)) return;
     const char upper = AnsiUpperChar(letter);
     FDriveLetter = FTextCase == TTextCase::tcUpperCase ? upper : static_cast<char>(upper + 32);
@@ -154,7 +162,33 @@ void TDriveComboBox::SetDirList(TDirectoryListBox* list) {
 void TDriveComboBox::Click() {
     TCustomComboBox::Click();
     const int index = ItemIndex();
-    if (index >= 0) SetDriveLetter(Items().Get(index)[0]);
+    if (index < 0) return;
+    FShowsFailedDrive = false;  // the user has moved on from it
+    try {
+        SetDriveLetter(Items().Get(index)[0]);
+    } catch (...) {
+        SetItemIndex(index);
+        FShowsFailedDrive = true;
+        throw;
+    }
+}
+
+void TDriveComboBox::WndProc(TMessage& message) {
+    switch (message.Msg) {
+    case CN_COMMAND:
+        // Closed by the user; a drop-down that closes because an error box took the focus is not.
+        if (HIWORD(message.WParam) == CBN_CLOSEUP && GetFocus() == Handle()) EndChoice();
+        break;
+    case WM_KILLFOCUS: {
+        // To another control of this window; the error box, or another program, ends nothing.
+        HWND next = reinterpret_cast<HWND>(message.WParam);
+        if (next && GetAncestor(next, GA_ROOT) == GetAncestor(Handle(), GA_ROOT)) EndChoice();
+        break;
+    }
+    default:
+        break;
+    }
+    TCustomComboBox::WndProc(message);
 }
 
 void TDriveComboBox::FitItemHeight() {

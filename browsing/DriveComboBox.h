@@ -40,7 +40,12 @@ public:
     // Fired after every effective drive change (the base's own change notification is not used).
     TNotifyEvent OnChange;
 
+    // The user's pick. When the drive cannot be made current, its entry stays selected while the
+    // user is still choosing, so that the arrow keys go on from it to the drives beyond; the list
+    // goes back to the directory list's drive when the choice ends: when the user closes the
+    // drop-down or moves the focus to another control of the window. The error is raised.
     void Click() override;
+    void WndProc(TMessage& message) override;
 
 protected:
     void CreateWnd() override;
@@ -52,10 +57,13 @@ private:
     std::string VolumeLabelText(char letter) const;
     std::string RemoteNameText(char letter) const;
     void SelectDrive(char letter);
+    // The choice ended: a failed entry left selected gives way to the current drive's.
+    void EndChoice();
     void FitItemHeight();
 
     TDirectoryListBox* FDirList = nullptr;
     char FDriveLetter;
     TTextCase FTextCase = TTextCase::tcLowerCase;
+    bool FShowsFailedDrive = false;
     std::unique_ptr<TBitmap> FFloppyGlyph, FFixedGlyph, FNetworkGlyph, FCdromGlyph, FRamGlyph;
 };

@@ -5,10 +5,9 @@
 #include "Exceptions.h"
 #include "Form.h"
 #include "Format.h"
+#include "MakerAddress.h"
 #include "MessageDlg.h"
 #include "Paths.h"
-
-const char* const kMakerWebAddress = "www.tessellor.example";
 
 void BuildPage(const TStrings& names, const std::string& background, bool carriageReturn, bool includeNames,
                bool imageBorder, TStrings& buffer) {

@@ -6,9 +6,6 @@
 #include "FileDialog.h"
 #include "Strings.h"
 
-// The maker's web address in the page title.
-extern const char* const kMakerWebAddress;
-
 // Empties `buffer` and fills it with the page for `names`, in their order.
 void BuildPage(const TStrings& names, const std::string& background, bool carriageReturn, bool includeNames,
                bool imageBorder, TStrings& buffer);

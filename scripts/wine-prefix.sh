@@ -10,6 +10,19 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   "$(dirname "$0")/wine" wineboot --init >/dev/null 2>&1
   wineserver -w
 fi
+# A new prefix draws "MS Sans Serif" with a wider scalable font, which cuts the captions off, and
+# draws the title-bar buttons as letters. Wine's own raster MS Sans Serif and its Marlett (Debian's
+# fonts-wine) give the windows the fonts they are laid out for; prefixes made earlier get them too.
+wine_fonts=/usr/share/wine/fonts
+prefix_fonts="$WINEPREFIX/drive_c/windows/Fonts"
+mkdir -p "$prefix_fonts"
+for font in sserife.fon marlett.ttf; do
+  if [ ! -f "$wine_fonts/$font" ]; then
+    echo "Missing $wine_fonts/$font (Debian package fonts-wine)" >&2
+    exit 1
+  fi
+  cmp -s "$wine_fonts/$font" "$prefix_fonts/$font" || cp "$wine_fonts/$font" "$prefix_fonts/$font"
+done
 # Test programs run under Xvfb without a window manager, where Wine waits two seconds for every
 # managed window it hides. Their windows need no manager: Wine lets them be unmanaged.
 build_dir="$(dirname "$WINEPREFIX")"

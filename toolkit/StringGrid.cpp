@@ -5,6 +5,9 @@
 #include "Edit.h"
 #include "Exceptions.h"
 
+// The tilt wheel's message (WM_MOUSEHWHEEL), which headers for older systems do not declare.
+constexpr UINT kMouseHWheel = 0x020E;
+
 // The cell editor: a borderless EDIT laid over the cell being edited. Enter and Esc close it (the
 // dialog manager is told that it wants them), the up and down arrows close it and move on, and
 // losing the focus commits what was typed.
@@ -48,6 +51,10 @@ public:
             TCustomEdit::WndProc(message);
             if (FGrid->FEditing) FGrid->CloseEditor(true);
             return;
+        case WM_MOUSEWHEEL:
+        case kMouseHWheel:
+            FGrid->Wheel(message.Msg == WM_MOUSEWHEEL ? SB_VERT : SB_HORZ, GET_WHEEL_DELTA_WPARAM(message.WParam));
+            return;
         default: break;
         }
         TCustomEdit::WndProc(message);
@@ -80,6 +87,19 @@ private:
 
 constexpr int kLine = 1;  // grid line width, to the right of and below every cell
 
+// The height of a text line in the font selected into the device context.
+int LineHeight(HDC dc) {
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    return metrics.tmHeight;
+}
+
+// Where a cell's one line of text starts, vertically centred; the cell editor puts its text there too.
+int TextTop(const RECT& cell, int line) {
+    return cell.top + std::max(0, static_cast<int>(cell.bottom - cell.top) - line) / 2;
+}
+
+
 }  // namespace
 
 TStringGrid::TStringGrid(TComponent* owner) : TWinControl(owner) {
@@ -96,6 +116,11 @@ TStringGrid::~TStringGrid() {
 void TStringGrid::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     params.Style |= WS_BORDER;
+}
+
+void TStringGrid::CreateWnd() {
+    TWinControl::CreateWnd();
+    UpdateScrollBars();
 }
 
 // ---------------------------------------------------------------- shape
@@ -210,9 +235,114 @@ void TStringGrid::ScrollInView() {
         if (FRow < FTopRow) FTopRow = FRow;
         if (FRow >= FTopRow + VisibleRows()) FTopRow = FRow - VisibleRows() + 1;
     }
-    FLeftCol = std::clamp(FLeftCol, FFixedCols, std::max(FFixedCols, FColCount - 1));
-    FTopRow = std::clamp(FTopRow, FFixedRows, std::max(FFixedRows, FRowCount - 1));
+    FLeftCol = std::clamp(FLeftCol, FFixedCols, MaxLeftCol());
+    FTopRow = std::clamp(FTopRow, FFixedRows, MaxTopRow());
     if (FLeftCol != oldLeft || FTopRow != oldTop) Invalidate();
+    UpdateScrollBars();
+}
+
+int TStringGrid::MaxLeftCol() const { return std::max(FFixedCols, FColCount - VisibleCols()); }
+
+int TStringGrid::MaxTopRow() const { return std::max(FFixedRows, FRowCount - VisibleRows()); }
+
+void TStringGrid::ScrollTo(int leftCol, int topRow) {
+    leftCol = std::clamp(leftCol, FFixedCols, MaxLeftCol());
+    topRow = std::clamp(topRow, FFixedRows, MaxTopRow());
+    if (leftCol == FLeftCol && topRow == FTopRow) return;
+    // The cell being edited may go out of sight: what was typed goes into it first.
+    CloseEditor(true);
+    FLeftCol = leftCol;
+    FTopRow = topRow;
+    Invalidate();
+    UpdateScrollBars();
+}
+
+void TStringGrid::UpdateScrollBars() {
+    if (!HandleAllocated() || FUpdatingScrollBars) return;
+    FUpdatingScrollBars = true;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{FUpdatingScrollBars};
+    HWND window = Handle();
+    // The client area without any scroll bar, and the room each bar takes from it.
+    RECT client{};
+    GetClientRect(window, &client);
+    const LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
+    const int barWidth = GetSystemMetrics(SM_CXVSCROLL), barHeight = GetSystemMetrics(SM_CYHSCROLL);
+    const int fullWidth = client.right + ((style & WS_VSCROLL) ? barWidth : 0);
+    const int fullHeight = client.bottom + ((style & WS_HSCROLL) ? barHeight : 0);
+    const int cellsWidth = FColCount * (FDefaultColWidth + kLine) - kLine;
+    const int cellsHeight = FRowCount * (FDefaultRowHeight + kLine) - kLine;
+    bool vertical = cellsHeight > fullHeight;
+    const bool horizontal = cellsWidth > fullWidth - (vertical ? barWidth : 0);
+    if (horizontal && !vertical) vertical = cellsHeight > fullHeight - barHeight;
+    ShowScrollBar(window, SB_HORZ, horizontal);
+    ShowScrollBar(window, SB_VERT, vertical);
+
+    // With the bars in place the visible counts are final: keep the view within the cells.
+    FLeftCol = std::clamp(FLeftCol, FFixedCols, MaxLeftCol());
+    FTopRow = std::clamp(FTopRow, FFixedRows, MaxTopRow());
+    auto set = [window](int bar, bool shown, int count, int page, int position) {
+        if (!shown) return;
+        SCROLLINFO info{};
+        info.cbSize = sizeof info;
+        info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+        info.nMin = 0;
+        info.nMax = std::max(0, count - 1);
+        info.nPage = static_cast<UINT>(page);
+        info.nPos = position;
+        SetScrollInfo(window, bar, &info, TRUE);
+    };
+    set(SB_HORZ, horizontal, FColCount - FFixedCols, VisibleCols(), FLeftCol - FFixedCols);
+    set(SB_VERT, vertical, FRowCount - FFixedRows, VisibleRows(), FTopRow - FFixedRows);
+}
+
+void TStringGrid::ScrollBy(int bar, WORD code) {
+    const bool vertical = bar == SB_VERT;
+    const int first = vertical ? FTopRow : FLeftCol;
+    const int fixed = vertical ? FFixedRows : FFixedCols;
+    const int page = vertical ? VisibleRows() : VisibleCols();
+    int target = first;
+    switch (code) {
+    case SB_LINEUP: target = first - 1; break;
+    case SB_LINEDOWN: target = first + 1; break;
+    case SB_PAGEUP: target = first - page; break;
+    case SB_PAGEDOWN: target = first + page; break;
+    case SB_TOP: target = fixed; break;
+    case SB_BOTTOM: target = vertical ? MaxTopRow() : MaxLeftCol(); break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: {
+        SCROLLINFO info{};
+        info.cbSize = sizeof info;
+        info.fMask = SIF_TRACKPOS;
+        GetScrollInfo(Handle(), bar, &info);
+        target = fixed + info.nTrackPos;
+        break;
+    }
+    default: return;
+    }
+    if (vertical)
+        ScrollTo(FLeftCol, target);
+    else
+        ScrollTo(target, FTopRow);
+}
+
+void TStringGrid::Wheel(int bar, int delta) {
+    UINT lines = 3;
+    SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+    int& rest = FWheelRest[bar == SB_VERT ? 1 : 0];
+    rest += delta;
+    const int notches = rest / WHEEL_DELTA;
+    rest -= notches * WHEEL_DELTA;
+    if (notches == 0) return;
+    // Turning the wheel away from the user (a positive delta) shows the rows above.
+    const int step = lines == WHEEL_PAGESCROLL ? (bar == SB_VERT ? VisibleRows() : VisibleCols())
+                                               : static_cast<int>(lines);
+    if (bar == SB_VERT)
+        ScrollTo(FLeftCol, FTopRow - notches * step);
+    else
+        ScrollTo(FLeftCol + notches * step, FTopRow);
 }
 
 void TStringGrid::SetCurrentCell(int col, int row) {
@@ -288,14 +418,14 @@ void TStringGrid::OpenEditor(bool replaceWithKey, char key) {
         FEditor = new TGridCellEditor(this);
         FEditor->SetParent(this);
     }
-    const RECT r = CellRect(FCol, FRow);
-    FEditor->SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
-    FEditor->SetText(Cells(FCol, FRow));
     FEditCol = FCol;
     FEditRow = FRow;
+    PlaceEditor();
+    FEditor->SetText(Cells(FCol, FRow));
     FEditing = true;
     HWND editor = FEditor->Handle();
     FEditor->SetVisible(true);
+    Invalidate();
     ::SetFocus(editor);
     if (replaceWithKey) {
         SendMessageA(editor, EM_SETSEL, 0, -1);
@@ -304,6 +434,21 @@ void TStringGrid::OpenEditor(bool replaceWithKey, char key) {
         const int length = GetWindowTextLengthA(editor);
         SendMessageA(editor, EM_SETSEL, static_cast<WPARAM>(length), length);
     }
+}
+
+void TStringGrid::PlaceEditor() {
+    const RECT cell = CellRect(FEditCol, FEditRow);
+    // The cell draws its text 2 pixels in from the left and centred on one line's height; the
+    // editor is that line, without margins, on a cell painted in the editor's colour.
+    HDC dc = GetDC(nullptr);
+    const HGDIOBJ old = SelectObject(dc, EffectiveFont().Handle());
+    const int line = LineHeight(dc);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    const int top = TextTop(cell, line);
+    FEditor->SetBounds(cell.left + 2, top, std::max(0, static_cast<int>(cell.right - cell.left) - 4),
+                       std::min(line, static_cast<int>(cell.bottom) - top));
+    SendMessageA(FEditor->Handle(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(0, 0));
 }
 
 void TStringGrid::CloseEditor(bool commit) {
@@ -343,6 +488,7 @@ void TStringGrid::Paint(HDC dc) {
     RECT client{};
     GetClientRect(Handle(), &client);
     const HGDIOBJ oldFont = SelectObject(dc, EffectiveFont().Handle());
+    const int line = LineHeight(dc);
     SetBkMode(dc, TRANSPARENT);
     const SolidBrush window(ColorSet() ? ColorToRGB(Color()) : GetSysColor(COLOR_WINDOW));
     const bool focused = GetFocus() == Handle();
@@ -366,7 +512,10 @@ void TStringGrid::Paint(HDC dc) {
             const bool fixed = col < FFixedCols || row < FFixedRows;
             const bool current = col == FCol && row == FRow;
             RECT cell = CellRect(col, row);
-            if (fixed)
+            const bool edited = FEditing && col == FEditCol && row == FEditRow;
+            if (edited)  // the editor shows the text; the cell around it is the editor's ground
+                FillRect(dc, &cell, GetSysColorBrush(COLOR_WINDOW));
+            else if (fixed)
                 FillRect(dc, &cell, GetSysColorBrush(COLOR_BTNFACE));
             else if (current)
                 FillRect(dc, &cell, GetSysColorBrush(COLOR_HIGHLIGHT));
@@ -375,11 +524,12 @@ void TStringGrid::Paint(HDC dc) {
             SetTextColor(dc, fixed     ? GetSysColor(COLOR_BTNTEXT)
                              : current ? GetSysColor(COLOR_HIGHLIGHTTEXT)
                                        : ColorToRGB(EffectiveFont().Color()));
-            RECT text{cell.left + 2, cell.top, cell.right - 2, cell.bottom};
+            RECT text{cell.left + 2, TextTop(cell, line), cell.right - 2, cell.bottom};
             const std::string& s = FCells[static_cast<size_t>(row)][static_cast<size_t>(col)];
-            DrawTextA(dc, s.c_str(), static_cast<int>(s.size()), &text,
-                      DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
-            if (current && focused) DrawFocusRect(dc, &cell);
+            if (!edited)
+                DrawTextA(dc, s.c_str(), static_cast<int>(s.size()), &text,
+                          DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+            if (current && focused && !edited) DrawFocusRect(dc, &cell);
             const RECT vert{cell.right, cell.top, cell.right + kLine, cell.bottom + kLine};
             const RECT horz{cell.left, cell.bottom, cell.right, cell.bottom + kLine};
             strip(vert, fixed, fixed ? (FOptions & goFixedVertLine) != 0 : (FOptions & goVertLine) != 0);
@@ -423,12 +573,19 @@ void TStringGrid::WndProc(TMessage& message) {
     case WM_KILLFOCUS:
         Invalidate();
         break;
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+        ScrollBy(message.Msg == WM_VSCROLL ? SB_VERT : SB_HORZ, LOWORD(message.WParam));
+        message.Result = 0;
+        return;
+    case WM_MOUSEWHEEL:
+    case kMouseHWheel:
+        Wheel(message.Msg == WM_MOUSEWHEEL ? SB_VERT : SB_HORZ, GET_WHEEL_DELTA_WPARAM(message.WParam));
+        message.Result = 0;
+        return;
     case WM_SIZE:
         ScrollInView();
-        if (FEditing) {
-            const RECT r = CellRect(FEditCol, FEditRow);
-            FEditor->SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
-        }
+        if (FEditing) PlaceEditor();
         Invalidate();
         break;
     case WM_ERASEBKGND:

@@ -3,7 +3,9 @@
 // left hold titles and stay in place; one non-fixed cell is the current one, moved with the arrow
 // keys and the mouse. With goEditing, typing a printable character on the current cell opens a cell
 // editor over it (an EDIT that receives the character), committed by Enter or by losing the focus
-// and dropped by Esc. WM_CHAR is handled in WndProc, so a derived class sees it first.
+// and dropped by Esc. WM_CHAR is handled in WndProc, so a derived class sees it first. Scroll bars
+// appear for the directions in which the cells do not fit; they, and the mouse wheel, scroll the
+// non-fixed cells without moving the current cell.
 #include <string>
 #include <vector>
 
@@ -56,6 +58,8 @@ public:
     // The first non-fixed column and row shown after the fixed ones.
     int LeftCol() const { return FLeftCol; }
     int TopRow() const { return FTopRow; }
+    // Shows the non-fixed cells from this column and row on, as far as the cells allow.
+    void ScrollTo(int leftCol, int topRow);
 
     // Whether the cell editor is open; opening it edits the current cell's text as it is, closing
     // it puts the edited text into the cell.
@@ -77,6 +81,7 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
     // A character typed on the grid's own window (not in the cell editor).
     virtual void KeyPress(char key);
     virtual void KeyDown(WORD key);
@@ -88,8 +93,16 @@ private:
     void ResizeCells();
     void ClampCurrentCell();
     void ScrollInView();
+    // Shows the scroll bars that the cells need and sets their ranges and positions.
+    void UpdateScrollBars();
+    void ScrollBy(int bar, WORD code);
+    void Wheel(int bar, int delta);
+    int MaxLeftCol() const;
+    int MaxTopRow() const;
     void MoveTo(int col, int row);
     void OpenEditor(bool replaceWithKey, char key);
+    // Lays the editor over the edited cell so that its text stands where the cell draws its own.
+    void PlaceEditor();
     void CloseEditor(bool commit);
     void Invalidate();
     bool HasNonFixedCells() const { return FColCount > FFixedCols && FRowCount > FFixedRows; }
@@ -114,4 +127,6 @@ private:
     bool FEditing = false;
     int FEditCol = -1;
     int FEditRow = -1;
+    bool FUpdatingScrollBars = false;
+    int FWheelRest[2] = {0, 0};  // wheel turns not yet scrolled, per bar
 };

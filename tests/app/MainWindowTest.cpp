@@ -88,7 +88,7 @@ std::string IniValue(const std::string& iniPath, const std::string& key) {
 
 void WriteIni(const std::string& path, const std::string& body) { WriteWholeFile(path, "[Tessellor]\r\n" + body); }
 
-const char* const kTitleLine = "<HEAD><TITLE> Tessellor 1.01 -  www.tessellor.example </TITLE></HEAD>";
+const char* const kTitleLine = "<HEAD><TITLE> Tessellor 1.01 -  tessellor.test </TITLE></HEAD>";
 
 // Clicks the close box of a window, found where the window itself says it is.
 void ClickCloseBox(AppDriver& app, HWND window) {

@@ -119,6 +119,7 @@ TEST(DriveList, ADriveThatIsNotReadyShowsTheErrorAndTheListGoesBackToWhereTheDir
     int changes = 0;
     l.drives->OnChange = [&](TObject*) { ++changes; };
     const int home = l.drives->ItemIndex();
+    l.drives->SetFocus();
     for (int attempt = 0; attempt < 2; ++attempt) {  // choosing it again tries again
         DialogSeen seen;
         DialogDriver driver;
@@ -128,20 +129,84 @@ TEST(DriveList, ADriveThatIsNotReadyShowsTheErrorAndTheListGoesBackToWhereTheDir
         EXPECT_EQ(seen.Caption, "Tessellor");
         EXPECT_EQ(seen.Text, "Invalid filename.");  // the platform reports error 3 for it
         EXPECT_EQ(seen.Icon, "stop");
-        EXPECT_EQ(l.drives->ItemIndex(), home);
+        // While the user is still choosing, the failed entry stays selected; nothing else moved.
+        EXPECT_EQ(l.drives->ItemIndex(), l.EntryOf(kNotReadyDrive));
         EXPECT_EQ(l.drives->DriveLetter(), AnsiLowerChar(dir.Path()[0]));
         EXPECT_EQ(l.dirs->CurrentDir(), dir.Path());
         EXPECT_EQ(Lines(l.files->Items()), (Names{"here.gif"}));
         EXPECT_EQ(GetCurrentDir(), dir.Path());
     }
+    // The choice ends when the focus goes to another control: the list shows the drive the
+    // directories are on.
+    l.drives->SetFocus();
+    l.dirs->SetFocus();
+    EXPECT_EQ(l.drives->ItemIndex(), home);
     EXPECT_EQ(changes, 0);
-    // A typed path on that drive fails the same way, as an exception, with the same return.
+    // A typed path on that drive fails the same way, as an exception, and the list goes back at once.
     EXPECT_THROW(l.dirs->SetCurrentDir(Root(kNotReadyDrive)), EInOutError);
     EXPECT_EQ(l.drives->ItemIndex(), home);
     // Another drive still works.
     ChooseEntry(*l.drives, l.EntryOf(kRamDrive));
     EXPECT_EQ(AnsiUpperChar(l.dirs->DriveLetter()), AnsiUpperChar(kRamDrive));
     EXPECT_EQ(changes, 1);
+}
+
+TEST(DriveList, TheArrowKeysStepPastADriveThatIsNotReady) {
+    TempDir dir;
+    ThreeLists l(dir.Path());
+    ChooseEntry(*l.drives, l.EntryOf(kNetworkDrive));  // the drive just before the one that is not ready
+    ASSERT_EQ(l.drives->ItemIndex() + 1, l.EntryOf(kNotReadyDrive));
+    ASSERT_EQ(l.EntryOf(kNotReadyDrive) + 1, l.EntryOf(kRamDrive));
+    int changes = 0;
+    l.drives->OnChange = [&](TObject*) { ++changes; };
+    l.drives->SetFocus();
+    // A key pressed on the closed drop-down, as the keyboard delivers it; when it fails, the error
+    // box is answered and the focus goes back to the list, where the user goes on.
+    auto press = [&](UINT key, bool fails) {
+        DialogSeen seen;
+        DialogDriver driver;
+        if (fails) driver.Record(seen, "OK");
+        PostMessageA(l.drives->Handle(), WM_KEYDOWN, key, 1);
+        PumpFor(100);
+        if (fails) {
+            EXPECT_TRUE(PumpUntil([&] { return driver.Answered() == 1; }));
+        }
+        EXPECT_EQ(seen.Shown, fails) << seen.Text;
+        EXPECT_FALSE(l.drives->DroppedDown());
+        l.drives->SetFocus();
+    };
+    auto shown = [&] { return l.drives->Items().Get(l.drives->ItemIndex()).substr(0, 2); };
+
+    press(VK_DOWN, true);
+    EXPECT_EQ(shown(), "q:");
+    EXPECT_EQ(l.dirs->DriveLetter(), kNetworkDrive);
+    press(VK_DOWN, false);  // on past it
+    EXPECT_EQ(shown(), "r:");
+    EXPECT_EQ(l.dirs->DriveLetter(), kRamDrive);
+    EXPECT_EQ(AnsiLowerChar(GetCurrentDir()[0]), kRamDrive);
+    EXPECT_EQ(l.drives->DriveLetter(), kRamDrive);
+    EXPECT_EQ(changes, 1);
+    press(VK_UP, true);  // and back over it
+    press(VK_UP, false);
+    EXPECT_EQ(shown(), "p:");
+    EXPECT_EQ(l.dirs->DriveLetter(), kNetworkDrive);
+    EXPECT_EQ(changes, 2);
+
+    // Leaving the list on the failed entry ends the choice: it shows where the directories are.
+    press(VK_DOWN, true);
+    l.dirs->SetFocus();
+    EXPECT_EQ(shown(), "p:");
+    // So does closing the drop-down.
+    press(VK_DOWN, true);
+    EXPECT_EQ(shown(), "q:");
+    SendMessageA(l.drives->Handle(), CB_SHOWDROPDOWN, TRUE, 0);
+    EXPECT_TRUE(l.drives->DroppedDown());
+    PostMessageA(l.drives->Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
+    PumpFor(100);
+    EXPECT_FALSE(l.drives->DroppedDown());
+    EXPECT_EQ(shown(), "p:");
+    EXPECT_EQ(l.drives->DriveLetter(), kNetworkDrive);
+    EXPECT_EQ(changes, 2);
 }
 
 TEST(DriveList, LinksAreForgottenWhenTheirTargetGoes) {

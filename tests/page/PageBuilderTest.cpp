@@ -8,7 +8,7 @@
 
 namespace {
 
-const std::string kTitleLine = "<HEAD><TITLE> Tessellor 1.01 -  www.tessellor.example </TITLE></HEAD>";
+const std::string kTitleLine = "<HEAD><TITLE> Tessellor 1.01 -  tessellor.test </TITLE></HEAD>";
 
 TStringList Names(const std::vector<std::string>& names) {
     TStringList list;

@@ -17,7 +17,7 @@
 
 namespace {
 
-const std::string kHead = "<HTML>\r\n<HEAD><TITLE> Tessellor 1.01 -  www.tessellor.example </TITLE></HEAD>\r\n";
+const std::string kHead = "<HTML>\r\n<HEAD><TITLE> Tessellor 1.01 -  tessellor.test </TITLE></HEAD>\r\n";
 
 // The save step as the main window runs it: the click handler of a button on a form, so whatever it
 // raises goes through the toolkit's window procedure to the error box.

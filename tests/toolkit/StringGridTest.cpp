@@ -202,3 +202,155 @@ TEST(StringGrid, PaintsFixedCellsShadedTheCurrentCellHighlightedAndGridLines) {
     DeleteObject(bitmap);
     DeleteDC(dc);
 }
+
+namespace {
+
+bool HasBar(HWND window, LONG_PTR style) { return (GetWindowLongPtrA(window, GWL_STYLE) & style) != 0; }
+
+int BarPosition(HWND window, int bar) {
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_POS;
+    GetScrollInfo(window, bar, &info);
+    return info.nPos;
+}
+
+// Whether the whole cell lies inside the client area.
+bool Shown(TStringGrid& grid, int col, int row) {
+    RECT client{};
+    GetClientRect(grid.Handle(), &client);
+    const RECT cell = grid.CellRect(col, row);
+    return cell.right > cell.left && cell.right <= client.right && cell.bottom <= client.bottom;
+}
+
+}  // namespace
+
+TEST(StringGrid, ScrollBarsAppearWhereTheCellsDoNotFitAndScrollTheView) {
+    GridForm f;
+    HWND grid = f.grid->Handle();
+    EXPECT_FALSE(HasBar(grid, WS_VSCROLL));  // 4 x 3 cells fit
+    EXPECT_FALSE(HasBar(grid, WS_HSCROLL));
+    f.grid->SetRowCount(30);
+    EXPECT_TRUE(HasBar(grid, WS_VSCROLL));
+    EXPECT_FALSE(HasBar(grid, WS_HSCROLL));
+    f.grid->SetColCount(10);
+    EXPECT_TRUE(HasBar(grid, WS_VSCROLL));
+    EXPECT_TRUE(HasBar(grid, WS_HSCROLL));
+
+    // The bars scroll the non-fixed cells; the current cell stays where it is.
+    SendMessageA(grid, WM_VSCROLL, SB_LINEDOWN, 0);
+    EXPECT_EQ(f.grid->TopRow(), 2);
+    EXPECT_EQ(BarPosition(grid, SB_VERT), 1);
+    SendMessageA(grid, WM_VSCROLL, SB_BOTTOM, 0);
+    EXPECT_TRUE(Shown(*f.grid, 1, 29));  // the last row, wholly
+    EXPECT_FALSE(Shown(*f.grid, 1, f.grid->TopRow() - 1));
+    const int lastTop = f.grid->TopRow();
+    SendMessageA(grid, WM_VSCROLL, SB_LINEDOWN, 0);
+    EXPECT_EQ(f.grid->TopRow(), lastTop);  // nothing beyond the last row
+    SendMessageA(grid, WM_HSCROLL, SB_BOTTOM, 0);
+    EXPECT_TRUE(Shown(*f.grid, 9, 29));
+    EXPECT_GT(f.grid->LeftCol(), 1);
+    EXPECT_EQ(BarPosition(grid, SB_HORZ), f.grid->LeftCol() - 1);
+    EXPECT_EQ(f.Current(), "1,1");
+    EXPECT_EQ(f.grid->CellRect(0, 0).top, 0);  // the fixed cells stay in place
+    SendMessageA(grid, WM_HSCROLL, SB_TOP, 0);
+    SendMessageA(grid, WM_VSCROLL, SB_PAGEDOWN, 0);
+    EXPECT_EQ(f.grid->LeftCol(), 1);
+    EXPECT_GT(f.grid->TopRow(), 3);
+
+    // Keys that move the current cell out of sight bring it back, and the bar follows.
+    f.Key(VK_END);
+    EXPECT_EQ(f.Current(), "9,1");
+    EXPECT_TRUE(Shown(*f.grid, 9, 1));
+    EXPECT_EQ(f.grid->TopRow(), 1);
+    EXPECT_EQ(BarPosition(grid, SB_VERT), 0);
+    EXPECT_EQ(BarPosition(grid, SB_HORZ), f.grid->LeftCol() - 1);
+
+    // Enough room again: the bars go.
+    f.grid->SetRowCount(3);
+    f.grid->SetColCount(4);
+    EXPECT_FALSE(HasBar(grid, WS_VSCROLL));
+    EXPECT_FALSE(HasBar(grid, WS_HSCROLL));
+    EXPECT_EQ(f.grid->TopRow(), 1);
+    EXPECT_EQ(f.grid->LeftCol(), 1);
+}
+
+TEST(StringGrid, TheMouseWheelScrollsTheRows) {
+    GridForm f;
+    f.grid->SetRowCount(30);
+    UINT lines = 3;
+    SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+    ASSERT_GT(lines, 0u);
+    ASSERT_LT(lines, 10u);
+    // Wheel messages go to the window with the focus, as the system sends them.
+    auto wheel = [&](int delta) {
+        PostMessageA(GetFocus(), WM_MOUSEWHEEL, MAKEWPARAM(0, delta), MAKELPARAM(100, 100));
+        PumpFor(60);
+    };
+    wheel(-WHEEL_DELTA);  // towards the user: further down
+    EXPECT_EQ(f.grid->TopRow(), 1 + static_cast<int>(lines));
+    wheel(-WHEEL_DELTA / 2);  // half a notch waits for the other half
+    EXPECT_EQ(f.grid->TopRow(), 1 + static_cast<int>(lines));
+    wheel(-WHEEL_DELTA / 2);
+    EXPECT_EQ(f.grid->TopRow(), 1 + 2 * static_cast<int>(lines));
+    wheel(5 * WHEEL_DELTA);
+    EXPECT_EQ(f.grid->TopRow(), 1);
+    EXPECT_EQ(f.Current(), "1,1");
+
+    // Turning the wheel while a cell is being edited puts the typed text into the cell first.
+    f.grid->SetOptions(f.grid->Options() | goEditing);
+    f.Type("a");
+    f.Type("bc");
+    ASSERT_TRUE(f.grid->EditorMode());
+    wheel(-WHEEL_DELTA);
+    EXPECT_FALSE(f.grid->EditorMode());
+    EXPECT_EQ(f.grid->Cells(1, 1), "abc");
+    EXPECT_EQ(f.grid->TopRow(), 1 + static_cast<int>(lines));
+}
+
+namespace {
+
+// The bounding box, in grid client coordinates, of the pixels inside `area` that are not `ground`.
+RECT Ink(HWND window, const RECT& area, COLORREF ground) {
+    RECT box{area.right, area.bottom, area.left, area.top};
+    HDC dc = GetDC(window);
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x) {
+            const COLORREF c = GetPixel(dc, x, y);
+            if (c == ground || c == CLR_INVALID) continue;
+            box.left = std::min<LONG>(box.left, x);
+            box.top = std::min<LONG>(box.top, y);
+            box.right = std::max<LONG>(box.right, x + 1);
+            box.bottom = std::max<LONG>(box.bottom, y + 1);
+        }
+    ReleaseDC(window, dc);
+    return box;
+}
+
+}  // namespace
+
+TEST(StringGrid, TheCellEditorShowsTheTextWhereTheCellShowedIt) {
+    GridForm f;
+    f.grid->SetOptions(f.grid->Options() | goEditing);
+    f.grid->SetDefaultRowHeight(24);
+    f.grid->SetCells(2, 1, "Hjq");
+    const RECT cell = f.grid->CellRect(2, 1);  // not the current cell: dark text on the window colour
+    // Inside the grid lines and a focus rectangle's pixel.
+    const RECT inside{cell.left + 1, cell.top + 1, cell.right - 1, cell.bottom - 1};
+    RedrawWindow(f.grid->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    const RECT drawn = Ink(f.grid->Handle(), inside, GetSysColor(COLOR_WINDOW));
+    ASSERT_LT(drawn.left, drawn.right) << "the cell shows no text";
+
+    f.grid->SetCurrentCell(2, 1);
+    f.Key(VK_F2);
+    ASSERT_TRUE(f.grid->EditorMode());
+    HideCaret(f.grid->EditorHandle());  // only the text counts
+    RedrawWindow(f.grid->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    PumpFor(60);
+    const RECT edited = Ink(f.grid->Handle(), inside, GetSysColor(COLOR_WINDOW));
+    EXPECT_EQ(edited.left, drawn.left);
+    EXPECT_EQ(edited.top, drawn.top);
+    EXPECT_EQ(edited.bottom, drawn.bottom);
+    EXPECT_EQ(edited.right, drawn.right);
+    f.Key(VK_ESCAPE);
+}
