@@ -15,7 +15,8 @@ have wine || missing+=(wine)
 pkg_ok fonts-wine || missing+=(fonts-wine)
 [ -f /usr/src/googletest/CMakeLists.txt ] || missing+=(googletest)
 have xwd || missing+=(x11-apps)
-have convert || missing+=(imagemagick)
+# A stand-in `convert` may stand on the PATH: ask for the package itself.
+pkg_ok imagemagick || missing+=(imagemagick)
 have capsh || [ -x /usr/sbin/capsh ] || missing+=(libcap2-bin)
 
 [ ${#missing[@]} -eq 0 ] && exit 0
