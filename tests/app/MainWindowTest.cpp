@@ -271,3 +271,72 @@ TEST(MainWindow, UnwritableSettingsFileShowsOneErrorPerKeyAndTheProgramStillEnds
     EXPECT_EQ(app.WaitForExit(), 0);
     CloseHandle(held);
 }
+
+namespace {
+
+// The window that has the keyboard focus in the program's window thread.
+HWND FocusOf(HWND main) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info)) return nullptr;
+    return info.hwndFocus;
+}
+
+// Waits until `expected` has the focus; false on timeout.
+bool FocusReaches(HWND main, HWND expected) {
+    return WaitFor([&] { return FocusOf(main) == expected; }, 5000);
+}
+
+}  // namespace
+
+TEST(MainWindow, TheTypicalRoadWorksWithTheKeyboardAlone) {
+    TempDir programDir;
+    TempDir images;
+    CreateDirectoryA((images / "alpha").c_str(), nullptr);
+    CreateDirectoryA((images / "beta").c_str(), nullptr);
+    WriteWholeFile(images / "top.gif", "x");
+    WriteWholeFile(images / "alpha" + "\\inner.jpg", "x");
+    AppDriver app(programDir.Path());
+    app.Start(images.Path());
+    MainControls c(app);
+    ASSERT_TRUE(c.AllFound());
+    ASSERT_TRUE(WaitFor([&] { return ListItems(c.FileList) == std::vector<std::string>{"top.gif"}; }));
+
+    // A fresh start: the first tab stop has the focus, and Tab Tab reaches the directory list.
+    EXPECT_TRUE(FocusReaches(c.Main, c.Generate)) << "focus on " << FocusOf(c.Main);
+    app.Key(VK_TAB);
+    EXPECT_TRUE(FocusReaches(c.Main, c.SaveAs));
+    app.Key(VK_TAB);
+    EXPECT_TRUE(FocusReaches(c.Main, c.DirList));
+
+    // Down from the open directory to its first subdirectory, Enter opens it, the files follow.
+    app.Key(VK_DOWN);
+    EXPECT_TRUE(WaitFor([&] { return CurrentLine(c.DirList) == "alpha"; }));
+    app.Key(VK_RETURN);
+    EXPECT_TRUE(WaitFor([&] { return ListItems(c.FileList) == std::vector<std::string>{"inner.jpg"}; }));
+    EXPECT_TRUE(FocusReaches(c.Main, c.DirList));
+
+    // The label's accelerator goes to the file list.
+    app.Key('L', true);
+    EXPECT_TRUE(FocusReaches(c.Main, c.FileList)) << "focus on " << FocusOf(c.Main);
+
+    // File > Save As opens the save dialog; Esc cancels it; the focus is back on the file list.
+    app.Key('F', true);
+    app.Key('A');
+    HWND dialog = app.WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(WindowView(dialog).Caption(), "Select HTML file to:");
+    app.Key(VK_ESCAPE);
+    ASSERT_TRUE(app.WaitNoDialog());
+    EXPECT_TRUE(FocusReaches(c.Main, c.FileList)) << "focus on " << FocusOf(c.Main);
+
+    // The same after a dialog of the program's own: Help > Other Products, closed with Esc.
+    app.Key('H', true);
+    app.Key('O');
+    dialog = app.WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+    app.Key(VK_ESCAPE);
+    ASSERT_TRUE(app.WaitNoDialog());
+    EXPECT_TRUE(FocusReaches(c.Main, c.FileList)) << "focus on " << FocusOf(c.Main);
+    EXPECT_TRUE(WaitFor([&] { return ListItems(c.FileList) == std::vector<std::string>{"inner.jpg"}; }));
+}
