@@ -105,6 +105,8 @@ void TForm::CreateParams(TCreateParams& params) {
     if (Application && Application->MainForm() && Application->MainForm() != this &&
         Application->MainForm()->HandleAllocated())
         params.WndParent = Application->MainForm()->Handle();
+    else if (Application && Application->MainForm() == this && Application->HandleAllocated())
+        params.WndParent = Application->Handle();  // its task-bar entry is the application's
 }
 
 void TForm::CreateWnd() {
@@ -257,6 +259,14 @@ void TForm::WndProc(TMessage& message) {
     case WM_CLOSE:
         Close();
         return;
+    case WM_SYSCOMMAND:
+        // The main form minimises the whole program, to the application window's task-bar entry.
+        if ((message.WParam & 0xFFF0) == SC_MINIMIZE && Application && Application->MainForm() == this &&
+            Application->HandleAllocated()) {
+            Application->Minimize();
+            return;
+        }
+        break;
     case WM_ACTIVATE:
         // Instead of the default, which focuses the form itself.
         if (LOWORD(message.WParam) == WA_INACTIVE) {

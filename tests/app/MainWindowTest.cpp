@@ -340,3 +340,61 @@ TEST(MainWindow, TheTypicalRoadWorksWithTheKeyboardAlone) {
     EXPECT_TRUE(FocusReaches(c.Main, c.FileList)) << "focus on " << FocusOf(c.Main);
     EXPECT_TRUE(WaitFor([&] { return ListItems(c.FileList) == std::vector<std::string>{"inner.jpg"}; }));
 }
+
+namespace {
+
+// The program's windows that the task bar shows, by the platform's rule: visible top-level windows
+// that are application windows, or that have no owner and are no tool windows.
+std::vector<HWND> TaskBarWindows(DWORD processId) {
+    struct Data {
+        DWORD ProcessId;
+        std::vector<HWND> Windows;
+    } data{processId, {}};
+    EnumWindows(
+        [](HWND w, LPARAM param) -> BOOL {
+            auto* d = reinterpret_cast<Data*>(param);
+            DWORD pid = 0;
+            GetWindowThreadProcessId(w, &pid);
+            const LONG_PTR ex = GetWindowLongPtrA(w, GWL_EXSTYLE);
+            if (pid == d->ProcessId && IsWindowVisible(w) &&
+                ((ex & WS_EX_APPWINDOW) || (!GetWindow(w, GW_OWNER) && !(ex & WS_EX_TOOLWINDOW))))
+                d->Windows.push_back(w);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&data));
+    return data.Windows;
+}
+
+}  // namespace
+
+TEST(MainWindow, TheTaskBarEntryReadsTheApplicationTitleAndMinimisingKeepsIt) {
+    TempDir programDir;
+    TempDir images;
+    AppDriver app(programDir.Path());
+    app.Start(images.Path());
+    MainControls c(app);
+    ASSERT_TRUE(c.AllFound());
+    const std::vector<HWND> entries = TaskBarWindows(app.ProcessId());
+    ASSERT_EQ(entries.size(), 1u);
+    HWND entry = entries[0];
+    EXPECT_EQ(app.TextOf(entry), "Tessellor");
+    EXPECT_EQ(GetWindow(c.Main, GW_OWNER), entry);
+    RECT r{};
+    GetWindowRect(entry, &r);
+    EXPECT_TRUE(IsRectEmpty(&r));  // nothing of it shows on the screen
+
+    // The main form's minimise box minimises the program to its entry; restoring the entry brings
+    // the main form back with the focus where it was.
+    ASSERT_TRUE(FocusReaches(c.Main, c.Generate));
+    PostMessageA(c.Main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_TRUE(WaitFor([&] { return IsIconic(entry) && !IsWindowVisible(c.Main); }));
+    EXPECT_EQ(TaskBarWindows(app.ProcessId()), std::vector<HWND>{entry});
+    PostMessageA(entry, WM_SYSCOMMAND, SC_RESTORE, 0);
+    EXPECT_TRUE(WaitFor([&] { return !IsIconic(entry) && IsWindowVisible(c.Main); }));
+    EXPECT_TRUE(FocusReaches(c.Main, c.Generate));
+
+    // Closing the entry closes the main form, which stores the settings.
+    PostMessageA(entry, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_EQ(app.WaitForExit(), 0);
+    EXPECT_EQ(IniValue(app.IniPath(), "LastUsedDir"), images.Path());
+}
