@@ -343,26 +343,29 @@ TEST(MainWindow, TheTypicalRoadWorksWithTheKeyboardAlone) {
 
 namespace {
 
-// The program's windows that the task bar shows, by the platform's rule: visible top-level windows
-// that are application windows, or that have no owner and are no tool windows.
+struct TaskBarSearch {
+    DWORD ProcessId;
+    std::vector<HWND> Windows;
+};
+
+// The platform's rule for a task-bar entry: a visible top-level window that is an application
+// window, or that has no owner and is no tool window.
+BOOL CALLBACK CollectTaskBarWindow(HWND w, LPARAM param) {
+    auto* search = reinterpret_cast<TaskBarSearch*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    const LONG_PTR ex = GetWindowLongPtrA(w, GWL_EXSTYLE);
+    if (pid == search->ProcessId && IsWindowVisible(w) &&
+        ((ex & WS_EX_APPWINDOW) || (!GetWindow(w, GW_OWNER) && !(ex & WS_EX_TOOLWINDOW))))
+        search->Windows.push_back(w);
+    return TRUE;
+}
+
+// The program's windows that the task bar shows.
 std::vector<HWND> TaskBarWindows(DWORD processId) {
-    struct Data {
-        DWORD ProcessId;
-        std::vector<HWND> Windows;
-    } data{processId, {}};
-    EnumWindows(
-        [](HWND w, LPARAM param) -> BOOL {
-            auto* d = reinterpret_cast<Data*>(param);
-            DWORD pid = 0;
-            GetWindowThreadProcessId(w, &pid);
-            const LONG_PTR ex = GetWindowLongPtrA(w, GWL_EXSTYLE);
-            if (pid == d->ProcessId && IsWindowVisible(w) &&
-                ((ex & WS_EX_APPWINDOW) || (!GetWindow(w, GW_OWNER) && !(ex & WS_EX_TOOLWINDOW))))
-                d->Windows.push_back(w);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&data));
-    return data.Windows;
+    TaskBarSearch search{processId, {}};
+    EnumWindows(CollectTaskBarWindow, reinterpret_cast<LPARAM>(&search));
+    return search.Windows;
 }
 
 }  // namespace
