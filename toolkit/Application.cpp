@@ -8,6 +8,26 @@
 
 TApplication* Application = nullptr;
 
+namespace {
+
+const char* const kApplicationClass = "TessellorApplication";
+// Posted to the application window: hand the activation on to the main form.
+constexpr UINT CM_ACTIVATEMAIN = WM_APP + 0x100;
+
+}  // namespace
+
+LRESULT CALLBACK ApplicationWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    try {
+        LRESULT result = 0;
+        if (Application && Application->FHandle == window && Application->WindowMessage(msg, wParam, result))
+            return result;
+    } catch (...) {
+        if (Application) Application->HandleException(Application);
+        return 0;
+    }
+    return DefWindowProcA(window, msg, wParam, lParam);
+}
+
 TApplication::TApplication() : TComponent(nullptr) {
     if (!Application) Application = this;
 }
@@ -15,6 +35,7 @@ TApplication::TApplication() : TComponent(nullptr) {
 TApplication::~TApplication() {
     MarkDestroying();
     DestroyComponents();
+    if (FHandle) DestroyWindow(FHandle);
     if (Application == this) Application = nullptr;
 }
 
@@ -25,8 +46,88 @@ void TApplication::Notification(TComponent* component, TOperation operation) {
     if (operation == TOperation::opRemove && component == FMainForm) FMainForm = nullptr;
 }
 
+HWND TApplication::Handle() {
+    if (FHandle) return FHandle;
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSA existing{};
+    if (!GetClassInfoA(instance, kApplicationClass, &existing)) {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = ApplicationWndProc;
+        wc.hInstance = instance;
+        wc.hIcon = LoadIconA(instance, "MAINICON");
+        wc.lpszClassName = kApplicationClass;
+        RegisterClassA(&wc);
+    }
+    // A window of no size in the middle of the screen: nothing of it shows but its task-bar entry.
+    FHandle = CreateWindowExA(0, kApplicationClass, Title.c_str(),
+                              WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS,
+                              GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
+                              nullptr, instance, nullptr);
+    if (!FHandle) throw EOutOfResources("Error creating the application window");
+    return FHandle;
+}
+
+HWND TApplication::ActivationTarget() const {
+    if (!FMainForm || !FMainForm->HandleAllocated()) return nullptr;
+    HWND main = FMainForm->Handle();
+    HWND target = GetLastActivePopup(main);  // a modal form or dialog of the main form, else the form
+    return IsWindowVisible(target) && IsWindowEnabled(target) ? target : nullptr;
+}
+
+void TApplication::Minimize() {
+    if (!FHandle || IsIconic(FHandle)) return;
+    if (FMainForm && FMainForm->HandleAllocated()) ShowWindow(FMainForm->Handle(), SW_HIDE);
+    ShowWindow(FHandle, SW_MINIMIZE);
+}
+
+void TApplication::Restore() {
+    if (!FHandle) return;
+    if (IsIconic(FHandle)) ShowWindow(FHandle, SW_RESTORE);
+    if (FMainForm && FMainForm->Visible()) ShowWindow(FMainForm->Handle(), SW_SHOW);
+    if (HWND target = ActivationTarget()) SetActiveWindow(target);
+}
+
+bool TApplication::WindowMessage(UINT msg, WPARAM wParam, LRESULT& result) {
+    switch (msg) {
+    case WM_ACTIVATE:
+        // Activated through its task-bar entry: the main form takes over, once this is done.
+        if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam)) PostMessageA(FHandle, CM_ACTIVATEMAIN, 0, 0);
+        return true;
+    case CM_ACTIVATEMAIN:
+        result = 0;
+        if (GetActiveWindow() == FHandle)
+            if (HWND target = ActivationTarget()) SetActiveWindow(target);
+        return true;
+    case WM_SYSCOMMAND:
+        switch (wParam & 0xFFF0) {
+        case SC_MINIMIZE:
+            Minimize();
+            return true;
+        case SC_RESTORE:
+            Restore();
+            return true;
+        case SC_CLOSE:
+            if (FMainForm) PostMessageA(FMainForm->Handle(), WM_CLOSE, 0, 0);
+            return true;
+        default:
+            return false;
+        }
+    case WM_CLOSE:
+        if (FMainForm) PostMessageA(FMainForm->Handle(), WM_CLOSE, 0, 0);
+        return true;
+    default:
+        return false;
+    }
+}
+
 void TApplication::Run() {
-    if (FMainForm) FMainForm->Show();
+    if (FMainForm) {
+        // The main form may have its window already; the application window becomes its owner.
+        SetWindowTextA(Handle(), Title.c_str());
+        SetWindowLongPtrA(FMainForm->Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(FHandle));
+        ShowWindow(FHandle, SW_SHOWNOACTIVATE);
+        FMainForm->Show();
+    }
     while (!FTerminated && HandleMessage()) {
     }
 }

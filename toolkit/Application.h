@@ -1,7 +1,8 @@
 #pragma once
 // TApplication: the one application object. It owns the forms, makes the first form created the main
 // form, runs the message loop until told to terminate, and shows every exception that escapes a
-// handler in the error box.
+// handler in the error box. Its own window, labelled with Title, owns the main form: the task bar
+// shows that window, so the program's entry there reads the title, not the main form's caption.
 #include <windows.h>
 
 #include <functional>
@@ -26,7 +27,16 @@ public:
     }
     TForm* MainForm() const { return FMainForm; }
 
-    // Shows the main form and handles messages until Terminate.
+    // The application window: shown but of no size, so that only its task-bar entry is seen. Made
+    // on first use.
+    HWND Handle();
+    bool HandleAllocated() const { return FHandle != nullptr; }
+    // Minimising the main form minimises the program to its task-bar entry; restoring that entry
+    // shows the main form again and activates the window that was active in it.
+    void Minimize();
+    void Restore();
+
+    // Shows the application window and the main form, and handles messages until Terminate.
     void Run();
     void Terminate();
     bool Terminated() const { return FTerminated; }
@@ -49,9 +59,17 @@ protected:
 
 private:
     bool ProcessMessage(MSG& msg);
+    // The application window's messages; true when handled, with the result in `result` (0 unless set).
+    bool WindowMessage(UINT msg, WPARAM wParam, LRESULT& result);
+    // The window that takes the activation in the application window's place, or none.
+    HWND ActivationTarget() const;
+
+    HWND FHandle = nullptr;
 
     TForm* FMainForm = nullptr;
     bool FTerminated = false;
+
+    friend LRESULT CALLBACK ApplicationWndProc(HWND, UINT, WPARAM, LPARAM);
 };
 
 extern TApplication* Application;

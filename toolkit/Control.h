@@ -27,7 +27,23 @@ constexpr UINT CN_CTLCOLOREDIT = CN_BASE + WM_CTLCOLOREDIT;
 constexpr UINT CN_CTLCOLORLISTBOX = CN_BASE + WM_CTLCOLORLISTBOX;
 constexpr UINT CN_CTLCOLORBTN = CN_BASE + WM_CTLCOLORBTN;
 
+class TControl;
 class TWinControl;
+
+// The TabOrder property: reads as the number; assigning it moves the control's window to its place
+// in the parent's window order at once, since the dialog manager follows that order.
+class TTabOrderProperty {
+public:
+    explicit TTabOrderProperty(TControl& control) : FControl(control) {}
+    TTabOrderProperty(const TTabOrderProperty&) = delete;
+    TTabOrderProperty& operator=(const TTabOrderProperty&) = delete;
+    TTabOrderProperty& operator=(int value);
+    operator int() const { return FValue; }
+
+private:
+    TControl& FControl;
+    int FValue = -1;
+};
 
 class TControl : public TComponent {
 public:
@@ -68,7 +84,7 @@ public:
     bool ColorSet() const { return FColorSet; }
 
     // Position in the Tab sequence of the parent; -1 for controls that take no focus.
-    int TabOrder = -1;
+    TTabOrderProperty TabOrder{*this};
 
     TNotifyEvent OnClick;
     virtual void Click();
@@ -130,6 +146,15 @@ public:
     // The control that takes the focus in this one's place (a label's FocusControl), or none.
     virtual TWinControl* FocusTarget() const { return nullptr; }
 
+    // Puts the windows of the child controls in tab order (by TabOrder; a control that takes no
+    // focus right before the control it leads to; the rest after them in layout order), and marks
+    // the groups of the dialog manager: WS_GROUP on the first window of each run of radio buttons,
+    // of other tab stops, of windows that take no focus, and on every container and the window
+    // after it; in each run of radio buttons only the checked one (else the first) is a tab stop,
+    // so that Tab enters the group at its checked button. Called whenever windows are made, a
+    // TabOrder or a label's FocusControl changes, and a radio button is checked.
+    void ArrangeTabOrder();
+
 protected:
     struct TCreateParams {
         std::string WinClassName;  // a system class (BUTTON, EDIT, ...) or empty for the toolkit's own
@@ -161,6 +186,7 @@ private:
     void InsertControl(TControl* control);
     void RemoveControl(TControl* control);
     void CreateChildWindows();
+    void MarkGroups();
     void Bind(HWND window);
     void Unbind();
 
@@ -168,6 +194,7 @@ private:
     WNDPROC FDefWndProc = nullptr;
     int FControlId = 0;
     std::vector<TControl*> FControls;
+    bool FCreatingChildren = false;
     HBRUSH FBrush = nullptr;
     COLORREF FBrushColor = 0;
 

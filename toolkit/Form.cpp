@@ -26,7 +26,46 @@ BOOL CALLBACK CollectEnabledWindows(HWND window, LPARAM param) {
     return TRUE;
 }
 
+// The control of `form` that holds `window`: the window's own control, or the control whose inner
+// window it is (the edit of a combo box); none for the form itself or another form's window.
+TWinControl* ControlHolding(const TForm* form, HWND window) {
+    for (; window; window = GetParent(window)) {
+        if (TWinControl* control = TWinControl::FromHandle(window)) {
+            if (control == form) return nullptr;
+            return GetParentForm(control) == form ? control : nullptr;
+        }
+    }
+    return nullptr;
+}
+
 }  // namespace
+
+// A modal loop's hold on the other windows of the thread: they are disabled while it lasts; on
+// every way out, exceptions included, they are enabled again, the modal form is hidden, and the
+// activation goes back to the window that had it, which then focuses its own control again.
+class TModalScope {
+public:
+    explicit TModalScope(TForm& form) : FForm(form), FPrevious(GetActiveWindow()) {
+        EnumThreadWindows(GetCurrentThreadId(), CollectEnabledWindows, reinterpret_cast<LPARAM>(&FDisabled));
+        HWND own = form.Handle();
+        for (HWND w : FDisabled)
+            if (w != own) EnableWindow(w, FALSE);
+        form.FModal = true;
+    }
+    ~TModalScope() {
+        for (HWND w : FDisabled) EnableWindow(w, TRUE);
+        FForm.Hide();
+        FForm.FModal = false;
+        if (FPrevious && IsWindow(FPrevious)) SetActiveWindow(FPrevious);
+    }
+    TModalScope(const TModalScope&) = delete;
+    TModalScope& operator=(const TModalScope&) = delete;
+
+private:
+    TForm& FForm;
+    HWND FPrevious;
+    std::vector<HWND> FDisabled;
+};
 
 TForm::TForm(TComponent* owner) : TWinControl(owner) {
     FVisible = false;
@@ -66,6 +105,8 @@ void TForm::CreateParams(TCreateParams& params) {
     if (Application && Application->MainForm() && Application->MainForm() != this &&
         Application->MainForm()->HandleAllocated())
         params.WndParent = Application->MainForm()->Handle();
+    else if (Application && Application->MainForm() == this && Application->HandleAllocated())
+        params.WndParent = Application->Handle();  // its task-bar entry is the application's
 }
 
 void TForm::CreateWnd() {
@@ -113,48 +154,71 @@ void TForm::Show() {
     HandleNeeded();
     SetVisible(true);
     SetForegroundWindow(Handle());
-    SetActiveWindow(Handle());
+    SetActiveWindow(Handle());  // the activation focuses ActiveControl
+    // A form that was active already gets no activation; a control with the focus makes Tab,
+    // Enter and Esc reach the dialog manager.
+    if (GetActiveWindow() == Handle() && !IsChild(Handle(), GetFocus())) FocusActiveControl();
+}
+
+TWinControl* TForm::ActiveControl() const {
+    if (TWinControl* focused = ControlHolding(this, GetFocus())) return focused;
+    return FActiveControl;
+}
+
+void TForm::SetActiveControl(TWinControl* control) {
+    if (control == FActiveControl) return;
+    if (FActiveControl) RemoveFreeNotification(FActiveControl);
+    FActiveControl = control;
+    if (control) FreeNotification(control);
+    if (control && HandleAllocated() && GetActiveWindow() == Handle()) FocusActiveControl();
+}
+
+void TForm::Notification(TComponent* component, TOperation operation) {
+    TWinControl::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == FActiveControl) FActiveControl = nullptr;
+}
+
+void TForm::RememberFocus() {
+    if (TWinControl* focused = ControlHolding(this, GetFocus())) {
+        if (focused == FActiveControl) return;
+        if (FActiveControl) RemoveFreeNotification(FActiveControl);
+        FActiveControl = focused;
+        FreeNotification(focused);
+    }
+}
+
+void TForm::FocusActiveControl() {
+    HWND form = Handle();
+    if (FActiveControl && FActiveControl->HandleAllocated()) {
+        HWND window = FActiveControl->Handle();
+        if (IsChild(form, window) && IsWindowVisible(window) && IsWindowEnabled(window)) {
+            ::SetFocus(window);
+            return;
+        }
+    }
+    HWND first = GetNextDlgTabItem(form, nullptr, FALSE);
+    ::SetFocus(first ? first : form);
 }
 
 void TForm::Hide() { SetVisible(false); }
 
 int TForm::ShowModal() {
     if (FVisible || FModal) throw EInvalidOperation("Cannot make a visible window modal");
-    HWND previous = GetActiveWindow();
-    std::vector<HWND> disabled;
-    EnumThreadWindows(GetCurrentThreadId(), CollectEnabledWindows, reinterpret_cast<LPARAM>(&disabled));
     HandleNeeded();
-    for (HWND w : disabled)
-        if (w != Handle()) EnableWindow(w, FALSE);
-    FModal = true;
+    TModalScope scope(*this);
     ModalResult = mrNone;
     Show();
-    // A control with the focus makes Enter and Esc reach the dialog manager.
-    if (!IsChild(Handle(), GetFocus())) {
-        HWND first = GetNextDlgTabItem(Handle(), nullptr, FALSE);
-        ::SetFocus(first ? first : Handle());
-    }
-    try {
-        while (true) {
-            if (ModalResult != mrNone) {
-                if (DoClose()) break;
-                ModalResult = mrNone;
-            }
-            if (!Application->HandleMessage()) {
-                PostQuitMessage(0);  // the outer loop ends too
-                if (ModalResult == mrNone) ModalResult = mrCancel;
-                break;
-            }
+    while (true) {
+        if (ModalResult != mrNone) {
+            if (DoClose()) break;
+            ModalResult = mrNone;
         }
-    } catch (...) {
-        for (HWND w : disabled) EnableWindow(w, TRUE);
-        FModal = false;
-        throw;
+        if (!Application->HandleMessage()) {
+            PostQuitMessage(0);  // the outer loop ends too
+            if (ModalResult == mrNone) ModalResult = mrCancel;
+            break;
+        }
     }
-    for (HWND w : disabled) EnableWindow(w, TRUE);
-    Hide();
-    FModal = false;
-    if (previous && IsWindow(previous)) SetActiveWindow(previous);
     return ModalResult;
 }
 
@@ -195,6 +259,24 @@ void TForm::WndProc(TMessage& message) {
     case WM_CLOSE:
         Close();
         return;
+    case WM_SYSCOMMAND:
+        // The main form minimises the whole program, to the application window's task-bar entry.
+        if ((message.WParam & 0xFFF0) == SC_MINIMIZE && Application && Application->MainForm() == this &&
+            Application->HandleAllocated()) {
+            Application->Minimize();
+            return;
+        }
+        break;
+    case WM_ACTIVATE:
+        // Instead of the default, which focuses the form itself.
+        if (LOWORD(message.WParam) == WA_INACTIVE) {
+            RememberFocus();
+        } else if (!HIWORD(message.WParam)) {  // not minimised
+            FocusActiveControl();
+            message.Result = 0;
+            return;
+        }
+        break;
     case WM_ERASEBKGND:
         // A form given a colour of its own paints its ground in it instead of the class's.
         if (ColorSet()) {

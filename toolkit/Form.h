@@ -1,6 +1,9 @@
 #pragma once
 // TForm: a top-level window holding controls; shown modeless or modal, with default and cancel
-// buttons, Tab order and & accelerators through the dialog manager of the message loop.
+// buttons, Tab order and & accelerators through the dialog manager of the message loop. A form
+// keeps the control that has its focus: it remembers it when the form loses the activation (to a
+// modal form, a common dialog or a message box) and gives the focus back to it when the form is
+// activated again.
 #include <functional>
 
 #include "Control.h"
@@ -23,6 +26,7 @@ using TCloseEvent = std::function<void(TObject* sender, TCloseAction& action)>;
 
 class TButton;
 class TMainMenu;
+class TModalScope;
 
 class TForm : public TWinControl {
 public:
@@ -50,6 +54,12 @@ public:
     TNotifyEvent OnDestroy;
     TCloseEvent OnClose;
 
+    // The control that has the focus while the form is active, or that gets it when the form is
+    // shown or activated: the one set here or the one focused when the form was last deactivated;
+    // with none (or none that can take the focus), the first enabled, visible tab stop in tab order.
+    TWinControl* ActiveControl() const;
+    void SetActiveControl(TWinControl* control);
+
     // Buttons marked Default or Cancel among the form's controls.
     TButton* DefaultButton();
     TButton* CancelButton();
@@ -59,6 +69,7 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
+    void Notification(TComponent* component, TOperation operation) override;
     // Ends a layout: every component is told it is loaded, then OnCreate runs.
     void FinishLayout();
 
@@ -66,9 +77,18 @@ private:
     bool DoClose();
     void PlaceOnScreen();
     bool ClickButton(TButton* button);
+    // Focuses ActiveControl, or else the first tab stop, or else the form itself.
+    void FocusActiveControl();
+    // The control of this form that holds the window, or none.
+    TWinControl* ControlOfWindow(HWND window);
+    void RememberFocus();
+
+    TWinControl* FActiveControl = nullptr;
 
     bool FModal = false;
     bool FCentred = false;
+
+    friend class TModalScope;
 };
 
 // The form that holds a control, or none.

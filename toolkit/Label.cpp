@@ -12,6 +12,7 @@ void TLabel::SetFocusControl(TWinControl* control) {
     if (FFocusControl) RemoveFreeNotification(FFocusControl);
     FFocusControl = control;
     if (control) FreeNotification(control);
+    if (Parent()) Parent()->ArrangeTabOrder();  // the label goes right before its control
 }
 
 void TLabel::Notification(TComponent* component, TOperation operation) {

@@ -159,8 +159,6 @@ int MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons
         if (dialog.ModalResult == mrCancel) dialog.ModalResult = cancelResult;
     };
     // The default button starts with the focus, so that Space presses the same button as Enter.
-    // ShowModal focuses the first button; this request reaches the form once its loop runs.
-    if (defaultButton)
-        PostMessageA(dialog.Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(defaultButton->Handle()), TRUE);
+    dialog.SetActiveControl(defaultButton);
     return dialog.ShowModal();
 }

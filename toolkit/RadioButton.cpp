@@ -8,18 +8,23 @@ TRadioButton::TRadioButton(TComponent* owner) : TWinControl(owner) {
 void TRadioButton::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     params.WinClassName = "BUTTON";
-    params.Style |= BS_RADIOBUTTON;
+    // An automatic radio button: the dialog manager clicks one that an arrow key reaches.
+    params.Style |= BS_AUTORADIOBUTTON;
 }
 
 void TRadioButton::CreateWnd() {
     TWinControl::CreateWnd();
     SendMessageA(Handle(), BM_SETCHECK, FChecked ? BST_CHECKED : BST_UNCHECKED, 0);
+    if (Parent()) Parent()->ArrangeTabOrder();  // the checked button is the group's tab stop
 }
 
 void TRadioButton::SetChecked(bool value) {
     if (value == FChecked) return;
     FChecked = value;
-    if (HandleAllocated()) SendMessageA(Handle(), BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
+    if (HandleAllocated()) {
+        SendMessageA(Handle(), BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
+        if (Parent()) Parent()->ArrangeTabOrder();  // the checked button is the group's tab stop
+    }
     if (!value) return;
     if (TWinControl* parent = Parent()) {
         // A sibling's own handlers may move controls around: walk a copy of the list.
@@ -33,30 +38,11 @@ void TRadioButton::SetChecked(bool value) {
 }
 
 void TRadioButton::WndProc(TMessage& message) {
-    switch (message.Msg) {
-    case CN_COMMAND:
-        if (HIWORD(message.WParam) == BN_CLICKED) SetChecked(true);  // the mouse, or the space bar
+    // The mouse, the space bar, and the dialog manager moving the focus here with an arrow key all
+    // arrive as the button's click.
+    if (message.Msg == CN_COMMAND) {
+        if (HIWORD(message.WParam) == BN_CLICKED) SetChecked(true);
         return;
-    case WM_GETDLGCODE:
-        // The dialog manager asks the button it is about to focus for an arrow key pressed on
-        // another one of the group: moving through a group with the arrows checks what it reaches.
-        if (const auto* msg = reinterpret_cast<const MSG*>(message.LParam);
-            msg && msg->message == WM_KEYDOWN && msg->hwnd != Handle() &&
-            (msg->wParam == VK_UP || msg->wParam == VK_DOWN || msg->wParam == VK_LEFT || msg->wParam == VK_RIGHT))
-            FArrivingByArrow = true;
-        break;
-    case WM_SETFOCUS:
-        TWinControl::WndProc(message);
-        if (FArrivingByArrow) {
-            FArrivingByArrow = false;
-            SetChecked(true);
-        }
-        return;
-    case WM_KILLFOCUS:
-        FArrivingByArrow = false;
-        break;
-    default:
-        break;
     }
     TWinControl::WndProc(message);
 }

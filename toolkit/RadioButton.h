@@ -1,7 +1,10 @@
 #pragma once
-// TRadioButton: a radio button over a BUTTON of style BS_RADIOBUTTON, whose check we keep and draw
-// ourselves. Checking one, by the user or by code, unchecks every other radio button of the same
-// parent and then calls Click(); unchecking calls nothing, and a click on the checked one does nothing.
+// TRadioButton: a radio button over a BUTTON of style BS_AUTORADIOBUTTON, whose check we keep (the
+// window's own check always shows Checked). Checking one, by the user or by code, unchecks every
+// other radio button of the same parent and then calls Click(); unchecking calls nothing, and a
+// click on the checked one does nothing.
+// The radio buttons of one parent form one group of the dialog manager (see ArrangeTabOrder): the
+// arrow keys move and check within it, and Tab enters it at the checked button.
 #include "Control.h"
 
 class TRadioButton : public TWinControl {
@@ -19,5 +22,4 @@ protected:
 
 private:
     bool FChecked = false;
-    bool FArrivingByArrow = false;  // the dialog manager is moving the focus here with an arrow key
 };

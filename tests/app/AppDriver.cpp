@@ -24,6 +24,13 @@ std::string ClassOf(HWND window) {
     return buffer;
 }
 
+// The program's own windows that are no dialogs: the input method's, and the application window
+// that stands for the program in the task bar.
+bool IsApplicationWindow(HWND window) {
+    const std::string name = ClassOf(window);
+    return name == "IME" || name == "TessellorApplication";
+}
+
 void SendKey(WORD vk, bool up) {
     INPUT input{};
     input.type = INPUT_KEYBOARD;
@@ -123,7 +130,7 @@ HWND AppDriver::WaitForDialog(int timeoutMs) {
     WaitFor(
         [&] {
             for (HWND w : TopWindows(true))
-                if (w != FMain && ClassOf(w) != "IME" && IsWindowEnabled(w)) found = w;
+                if (w != FMain && !IsApplicationWindow(w) && IsWindowEnabled(w)) found = w;
             return found != nullptr;
         },
         timeoutMs);
@@ -135,7 +142,7 @@ bool AppDriver::WaitNoDialog(int timeoutMs) {
     return WaitFor(
         [&] {
             for (HWND w : TopWindows(true))
-                if (w != FMain && ClassOf(w) != "IME") return false;
+                if (w != FMain && !IsApplicationWindow(w)) return false;
             return true;
         },
         timeoutMs);

@@ -271,3 +271,133 @@ TEST(MainWindow, UnwritableSettingsFileShowsOneErrorPerKeyAndTheProgramStillEnds
     EXPECT_EQ(app.WaitForExit(), 0);
     CloseHandle(held);
 }
+
+namespace {
+
+// The window that has the keyboard focus in the program's window thread.
+HWND FocusOf(HWND main) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info)) return nullptr;
+    return info.hwndFocus;
+}
+
+// Waits until `expected` has the focus; false on timeout.
+bool FocusReaches(HWND main, HWND expected) {
+    return WaitFor([&] { return FocusOf(main) == expected; }, 5000);
+}
+
+}  // namespace
+
+TEST(MainWindow, TheTypicalRoadWorksWithTheKeyboardAlone) {
+    TempDir programDir;
+    TempDir images;
+    CreateDirectoryA((images / "alpha").c_str(), nullptr);
+    CreateDirectoryA((images / "beta").c_str(), nullptr);
+    WriteWholeFile(images / "top.gif", "x");
+    WriteWholeFile(images / "alpha" + "\\inner.jpg", "x");
+    AppDriver app(programDir.Path());
+    app.Start(images.Path());
+    MainControls c(app);
+    ASSERT_TRUE(c.AllFound());
+    ASSERT_TRUE(WaitFor([&] { return ListItems(c.FileList) == std::vector<std::string>{"top.gif"}; }));
+
+    // A fresh start: the first tab stop has the focus, and Tab Tab reaches the directory list.
+    EXPECT_TRUE(FocusReaches(c.Main, c.Generate)) << "focus on " << FocusOf(c.Main);
+    app.Key(VK_TAB);
+    EXPECT_TRUE(FocusReaches(c.Main, c.SaveAs));
+    app.Key(VK_TAB);
+    EXPECT_TRUE(FocusReaches(c.Main, c.DirList));
+
+    // Down from the open directory to its first subdirectory, Enter opens it, the files follow.
+    app.Key(VK_DOWN);
+    EXPECT_TRUE(WaitFor([&] { return CurrentLine(c.DirList) == "alpha"; }));
+    app.Key(VK_RETURN);
+    EXPECT_TRUE(WaitFor([&] { return ListItems(c.FileList) == std::vector<std::string>{"inner.jpg"}; }));
+    EXPECT_TRUE(FocusReaches(c.Main, c.DirList));
+
+    // The label's accelerator goes to the file list.
+    app.Key('L', true);
+    EXPECT_TRUE(FocusReaches(c.Main, c.FileList)) << "focus on " << FocusOf(c.Main);
+
+    // File > Save As opens the save dialog; Esc cancels it; the focus is back on the file list.
+    app.Key('F', true);
+    app.Key('A');
+    HWND dialog = app.WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(WindowView(dialog).Caption(), "Select HTML file to:");
+    app.Key(VK_ESCAPE);
+    ASSERT_TRUE(app.WaitNoDialog());
+    EXPECT_TRUE(FocusReaches(c.Main, c.FileList)) << "focus on " << FocusOf(c.Main);
+
+    // The same after a dialog of the program's own: Help > Other Products, closed with Esc.
+    app.Key('H', true);
+    app.Key('O');
+    dialog = app.WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+    app.Key(VK_ESCAPE);
+    ASSERT_TRUE(app.WaitNoDialog());
+    EXPECT_TRUE(FocusReaches(c.Main, c.FileList)) << "focus on " << FocusOf(c.Main);
+    EXPECT_TRUE(WaitFor([&] { return ListItems(c.FileList) == std::vector<std::string>{"inner.jpg"}; }));
+}
+
+namespace {
+
+struct TaskBarSearch {
+    DWORD ProcessId;
+    std::vector<HWND> Windows;
+};
+
+// The platform's rule for a task-bar entry: a visible top-level window that is an application
+// window, or that has no owner and is no tool window.
+BOOL CALLBACK CollectTaskBarWindow(HWND w, LPARAM param) {
+    auto* search = reinterpret_cast<TaskBarSearch*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    const LONG_PTR ex = GetWindowLongPtrA(w, GWL_EXSTYLE);
+    if (pid == search->ProcessId && IsWindowVisible(w) &&
+        ((ex & WS_EX_APPWINDOW) || (!GetWindow(w, GW_OWNER) && !(ex & WS_EX_TOOLWINDOW))))
+        search->Windows.push_back(w);
+    return TRUE;
+}
+
+// The program's windows that the task bar shows.
+std::vector<HWND> TaskBarWindows(DWORD processId) {
+    TaskBarSearch search{processId, {}};
+    EnumWindows(CollectTaskBarWindow, reinterpret_cast<LPARAM>(&search));
+    return search.Windows;
+}
+
+}  // namespace
+
+TEST(MainWindow, TheTaskBarEntryReadsTheApplicationTitleAndMinimisingKeepsIt) {
+    TempDir programDir;
+    TempDir images;
+    AppDriver app(programDir.Path());
+    app.Start(images.Path());
+    MainControls c(app);
+    ASSERT_TRUE(c.AllFound());
+    const std::vector<HWND> entries = TaskBarWindows(app.ProcessId());
+    ASSERT_EQ(entries.size(), 1u);
+    HWND entry = entries[0];
+    EXPECT_EQ(app.TextOf(entry), "Tessellor");
+    EXPECT_EQ(GetWindow(c.Main, GW_OWNER), entry);
+    RECT r{};
+    GetWindowRect(entry, &r);
+    EXPECT_TRUE(IsRectEmpty(&r));  // nothing of it shows on the screen
+
+    // The main form's minimise box minimises the program to its entry; restoring the entry brings
+    // the main form back with the focus where it was.
+    ASSERT_TRUE(FocusReaches(c.Main, c.Generate));
+    PostMessageA(c.Main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_TRUE(WaitFor([&] { return IsIconic(entry) && !IsWindowVisible(c.Main); }));
+    EXPECT_EQ(TaskBarWindows(app.ProcessId()), std::vector<HWND>{entry});
+    PostMessageA(entry, WM_SYSCOMMAND, SC_RESTORE, 0);
+    EXPECT_TRUE(WaitFor([&] { return !IsIconic(entry) && IsWindowVisible(c.Main); }));
+    EXPECT_TRUE(FocusReaches(c.Main, c.Generate));
+
+    // Closing the entry closes the main form, which stores the settings.
+    PostMessageA(entry, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_EQ(app.WaitForExit(), 0);
+    EXPECT_EQ(IniValue(app.IniPath(), "LastUsedDir"), images.Path());
+}

@@ -6,6 +6,7 @@
 #include "Exceptions.h"
 #include "Form.h"
 #include "Label.h"
+#include "MessageDlg.h"
 
 namespace {
 
@@ -105,5 +106,97 @@ TEST(Form, LabelAcceleratorFocusesItsControl) {
     PostMessageA(first->Handle(), WM_SYSCHAR, 't', 1 << 29);
     PumpFor(200);
     EXPECT_TRUE(target->Focused());
+    form.Hide();
+}
+
+namespace {
+
+// The windows of a parent's children, in window order.
+std::vector<HWND> WindowOrder(HWND parent) {
+    std::vector<HWND> windows;
+    for (HWND w = GetWindow(parent, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) windows.push_back(w);
+    return windows;
+}
+
+TButton* AddButton(TForm& form, const char* caption, int left, int tabOrder) {
+    auto* button = new TButton(&form);
+    button->SetParent(&form);
+    button->SetCaption(caption);
+    button->SetBounds(left, 40, 60, 25);
+    button->TabOrder = tabOrder;
+    return button;
+}
+
+}  // namespace
+
+TEST(Form, TheWindowOrderFollowsTheTabOrderWheneverTheWindowsAreMade) {
+    TForm form(Application);
+    form.SetClientSize(400, 100);
+    form.Show();  // every control below is put into a live window
+    TButton* third = AddButton(form, "Third", 210, 2);
+    TButton* first = AddButton(form, "First", 10, 0);
+    auto* label = new TLabel(&form);
+    label->SetParent(&form);
+    label->SetCaption("&Target");
+    label->SetBounds(300, 10, 60, 13);
+    TButton* second = AddButton(form, "Second", 110, 5);
+    EXPECT_EQ(WindowOrder(form.Handle()), (std::vector<HWND>{first->Handle(), third->Handle(), second->Handle(),
+                                                             label->Handle()}));
+    second->TabOrder = 1;  // a change of tab order moves the window
+    label->SetFocusControl(third);  // and a label goes right before its control
+    EXPECT_EQ(WindowOrder(form.Handle()), (std::vector<HWND>{first->Handle(), second->Handle(), label->Handle(),
+                                                             third->Handle()}));
+
+    // The dialog manager follows: Tab from the first goes to the second, Alt+T to the third.
+    first->SetFocus();
+    PostMessageA(first->Handle(), WM_KEYDOWN, VK_TAB, 1);
+    PumpFor(100);
+    EXPECT_TRUE(second->Focused());
+    PostMessageA(second->Handle(), WM_SYSCHAR, 't', 1 << 29);
+    PumpFor(100);
+    EXPECT_TRUE(third->Focused());
+
+    // A window made again takes its place again.
+    third->RecreateWnd();
+    EXPECT_EQ(WindowOrder(form.Handle()).back(), third->Handle());
+    form.Hide();
+}
+
+TEST(Form, AShownFormFocusesItsActiveControlElseItsFirstTabStopAndGetsItBackAfterAModalWindow) {
+    {
+        TForm form(Application);
+        form.SetClientSize(300, 100);
+        TButton* later = AddButton(form, "Later", 10, 1);
+        TButton* earlier = AddButton(form, "Earlier", 110, 0);
+        form.Show();
+        EXPECT_TRUE(earlier->Focused());  // first in tab order, not in layout order
+        form.Hide();
+        form.SetActiveControl(later);
+        form.Show();
+        EXPECT_TRUE(later->Focused());
+        EXPECT_EQ(form.ActiveControl(), later);
+        form.Hide();
+    }
+    TForm form(Application);
+    form.SetClientSize(300, 100);
+    AddButton(form, "One", 10, 0);
+    TButton* two = AddButton(form, "Two", 110, 1);
+    form.Show();
+    two->SetFocus();
+    // The message dialog, the error box and a modal form each give the focus back.
+    DialogDriver driver;
+    driver.Then([](WindowView& w) { w.PressKey(VK_RETURN); });
+    MessageDlg("Go on?", TMsgDlgType::mtConfirmation, mbYes | mbNo, 0);
+    PumpFor(100);
+    EXPECT_TRUE(two->Focused());
+    driver.Then([](WindowView& w) { w.Press("OK"); });
+    Application->ShowException("Something failed");
+    PumpFor(100);
+    EXPECT_TRUE(two->Focused());
+    TwoButtonForm modal(Application);
+    driver.Then([](WindowView& w) { w.PressKey(VK_ESCAPE); });
+    EXPECT_EQ(modal.ShowModal(), mrCancel);
+    PumpFor(100);
+    EXPECT_TRUE(two->Focused());
     form.Hide();
 }
