@@ -31,9 +31,13 @@ int TItemStrings::Count() const {
 }
 
 std::string TItemStrings::Get(int index) const {
-    CheckIndex(index, Count());
-    if (!HasWindow()) return FLines[static_cast<size_t>(index)].first;
-    const LRESULT length = Send(FMessages.GetTextLen, static_cast<WPARAM>(index), 0);
+    if (!HasWindow()) {
+        CheckIndex(index, Count());
+        return FLines[static_cast<size_t>(index)].first;
+    }
+    // The window answers a position out of range with its error value: only then is the count asked.
+    const LRESULT length = index < 0 ? FMessages.Err : Send(FMessages.GetTextLen, static_cast<WPARAM>(index), 0);
+    if (length == FMessages.Err) CheckIndex(index, Count());
     if (length <= 0) return std::string();
     std::string text(static_cast<size_t>(length) + 1, '\0');
     const LRESULT copied = Send(FMessages.GetText, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
