@@ -78,6 +78,10 @@ void SavePage(TSaveDialog& dialog, const TStrings& buffer, const std::string& st
     const std::string path = dialog.FileName;
     if (IsExistingFile(path) && MessageDlg("Overwrite Existing File?", TMsgDlgType::mtConfirmation, mbYes | mbNo, 0) != mrYes)
         return;
+    WritePage(path, buffer);
+}
+
+void WritePage(const std::string& path, const TStrings& buffer) {
     const std::string text = buffer.Text();
     FileHandle file(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
