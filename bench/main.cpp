@@ -91,7 +91,7 @@ int main(int argc, char** argv) {
     TBenchTable table;
     table.PrintHeader();
     for (const auto& [count, dir] : args.Images) {
-        table.Add(FileListRow(*files, dir, args.Empty, count, count > 10000 ? 3 : 5));
+        table.Add(FileListRow(*files, dir, args.Empty, count, count > 10000 ? 5 : 9));
         if (&dir == &args.Images.back().second) table.Add(PageRow(files->Items(), memo->Lines, args.Page, 3));
     }
     files->SetCurrentDir(args.Empty);
