@@ -4,6 +4,7 @@
 // settings are loaded; against the time from starting the smallest window program until its
 // window shows. Both programs are started the same way, from the same folder.
 #include <string>
+#include <vector>
 
 #include "BenchTable.h"
 
@@ -14,4 +15,5 @@ struct TStartupSetup {
     int StartupImages = 0;    // the images in it
 };
 
-TBenchRow StartupRow(const TStartupSetup& setup, int runs);
+// Two rows from the same runs: the start until the main window shows, and until it has settled.
+std::vector<TBenchRow> StartupRows(const TStartupSetup& setup, int runs);

@@ -91,13 +91,14 @@ int main(int argc, char** argv) {
     TBenchTable table;
     table.PrintHeader();
     for (const auto& [count, dir] : args.Images) {
-        table.Add(FileListRow(*files, dir, args.Empty, count, count > 10000 ? 5 : 9));
+        table.Add(FileListRow(*files, dir, args.Empty, count, count > 10000 ? 7 : 9));
         if (&dir == &args.Images.back().second) table.Add(PageRow(files->Items(), memo->Lines, args.Page, 3));
     }
     files->SetCurrentDir(args.Empty);
     table.Add(DirectoryListRow(*dirs, args.Subdirs.second, args.Empty, args.Subdirs.first, 5));
     dirs->SetCurrentDir(args.Empty);
-    table.Add(StartupRow({args.Program, args.Empty, args.Startup.second, args.Startup.first}, 5));
+    for (const TBenchRow& row : StartupRows({args.Program, args.Empty, args.Startup.second, args.Startup.first}, 5))
+        table.Add(row);
     table.Add(DriveListRow(*drives, 10));
     printf("%s\n", table.AllWithinGoal() ? "Every wait is within its goal." : "A wait MISSED its goal.");
     return 0;
