@@ -36,7 +36,7 @@ screenshots: prefix
 	@scripts/with-display.sh scripts/screenshots.sh $(BUILD)
 
 bench: prefix
-	@for b in $(BUILD)/bench/*.exe; do scripts/with-display.sh scripts/wine $$b || exit 1; done
+	@scripts/with-display.sh scripts/bench.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD)

@@ -1,6 +1,6 @@
 #include "DirectoryListBox.h"
 
-#include <set>
+#include <vector>
 
 #include "BrowsePaths.h"
 #include "DriveComboBox.h"
@@ -8,12 +8,9 @@
 #include "FileListBox.h"
 #include "LocaleText.h"
 #include "Paths.h"
+#include "TextOrder.h"
 
 namespace {
-
-struct TLessIgnoringCase {
-    bool operator()(const std::string& a, const std::string& b) const { return AnsiCompareText(a, b) < 0; }
-};
 
 // Suspends repainting of the list for a rebuild, also when the rebuild fails.
 class TUpdateGuard {
@@ -76,15 +73,24 @@ void TDirectoryListBox::Rescan() {
         }
         Items().AddObject(rest, FFolderCurrentGlyph.get());
 
-        std::set<std::string, TLessIgnoringCase> subdirectories;
+        std::vector<std::string> subdirectories;
         TFileFind find(JoinPath(FCurrentDir, "*.*"), FILE_ATTRIBUTE_DIRECTORY);
         while (find.Next()) {
             const WIN32_FIND_DATAA& entry = find.Entry();
-            const std::string name = entry.cFileName;
+            std::string name = entry.cFileName;
             if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name != "." && name != "..")
-                subdirectories.insert(name);
+                subdirectories.push_back(std::move(name));
         }
-        for (const std::string& name : subdirectories) Items().AddObject(name, FFolderClosedGlyph.get());
+        // In order ignoring case; of names equal but for case only the first found is shown.
+        const std::vector<int> order = StableOrderIgnoringCase(
+            subdirectories.size(), [&](size_t i) -> const std::string& { return subdirectories[i]; });
+        const std::string* previous = nullptr;
+        for (int index : order) {
+            const std::string& name = subdirectories[static_cast<size_t>(index)];
+            if (previous && AnsiSameText(*previous, name)) continue;
+            Items().AddObject(name, FFolderClosedGlyph.get());
+            previous = &name;
+        }
     }
     if (HandleAllocated()) SetItemIndex(CurrentLine());
 }

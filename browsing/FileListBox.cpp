@@ -13,6 +13,7 @@
 #include "LocaleText.h"
 #include "Paths.h"
 #include "Screen.h"
+#include "TextOrder.h"
 
 namespace {
 
@@ -159,10 +160,8 @@ void TFileListBox::InsertEntries(const std::vector<TFoundEntry>& found) {
         return;
     }
     // Final order: ascending ignoring case; equal texts in the order found (each after the ones before).
-    std::vector<int> order(found.size());
-    for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
-    std::stable_sort(order.begin(), order.end(),
-                     [&](int a, int b) { return AnsiCompareText(found[a].Text, found[b].Text) < 0; });
+    const std::vector<int> order =
+        StableOrderIgnoringCase(found.size(), [&](size_t i) -> const std::string& { return found[i].Text; });
     std::vector<int> rank(found.size());
     for (size_t k = 0; k < order.size(); ++k) rank[order[k]] = static_cast<int>(k);
     // The position of an entry when it is added: how many entries found before it rank below it.

@@ -19,16 +19,19 @@ void BuildPage(const TStrings& names, const std::string& background, bool carria
         buffer.Add("<BODY BACKGROUND=\"" + ExtractFileName(background) +
                    "\" BGCOLOR=#FFFFFF TEXT=#000000 LINK=#00007B ALINK=#FF0000>");
     const int count = names.Count();
+    std::string line;
     for (int i = 0; i < count; ++i) {
         const std::string name = names.Get(i);
         const std::string extension = UpperCaseAZ(ExtractFileExt(name));
         if (extension != ".JPG" && extension != ".GIF") continue;
-        std::string line;
-        if (!includeNames)
-            line = "<IMG SRC=\"" + name + "\">";
-        else
-            line = "<A HREF=\"" + name + "\"><IMG SRC=\"" + name + "\" BORDER=" + (imageBorder ? "1" : "0") +
-                   " ALIGN=MIDDLE>" + name + "</A>";
+        // Appended piece by piece into one reused line: a page may have a hundred thousand of them.
+        line.clear();
+        if (!includeNames) {
+            line.append("<IMG SRC=\"").append(name).append("\">");
+        } else {
+            line.append("<A HREF=\"").append(name).append("\"><IMG SRC=\"").append(name).append("\" BORDER=");
+            line.append(imageBorder ? "1" : "0").append(" ALIGN=MIDDLE>").append(name).append("</A>");
+        }
         if (carriageReturn) line += "<BR>";
         buffer.Add(line);
     }
@@ -77,6 +80,10 @@ void SavePage(TSaveDialog& dialog, const TStrings& buffer, const std::string& st
     const std::string path = dialog.FileName;
     if (IsExistingFile(path) && MessageDlg("Overwrite Existing File?", TMsgDlgType::mtConfirmation, mbYes | mbNo, 0) != mrYes)
         return;
+    WritePage(path, buffer);
+}
+
+void WritePage(const std::string& path, const TStrings& buffer) {
     const std::string text = buffer.Text();
     FileHandle file(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));

@@ -16,3 +16,7 @@ void ConfigurePageSaveDialog(TSaveDialog& dialog);
 // Asks for a file (starting in `startDir`), confirms replacing an existing one, and writes every
 // line of `buffer` followed by CR LF in one write. Raises "Cannot create file %s" or "Stream write error".
 void SavePage(TSaveDialog& dialog, const TStrings& buffer, const std::string& startDir);
+
+// The write of the save step: creates or empties the file at `path` and writes every line of
+// `buffer` followed by CR LF in one write. Raises "Cannot create file %s" or "Stream write error".
+void WritePage(const std::string& path, const TStrings& buffer);

@@ -45,6 +45,22 @@ bool TFileDialog::Execute() {
     return true;
 }
 
-bool TOpenDialog::Run(void* openFileName) { return GetOpenFileNameA(static_cast<OPENFILENAMEA*>(openFileName)); }
+namespace {
 
-bool TSaveDialog::Run(void* openFileName) { return GetSaveFileNameA(static_cast<OPENFILENAMEA*>(openFileName)); }
+using TFileNameDialog = BOOL(WINAPI*)(LPOPENFILENAMEA);
+
+// The common dialog library is loaded when a file dialog first opens, not with the program: it
+// brings the shell and COM libraries with it, and every start would wait for them. It stays loaded
+// until the process ends.
+BOOL RunFileNameDialog(const char* name, void* openFileName) {
+    static const HMODULE library = LoadLibraryA("comdlg32.dll");
+    if (!library) return FALSE;
+    const auto run = reinterpret_cast<TFileNameDialog>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+    return run && run(static_cast<OPENFILENAMEA*>(openFileName));
+}
+
+}  // namespace
+
+bool TOpenDialog::Run(void* openFileName) { return RunFileNameDialog("GetOpenFileNameA", openFileName); }
+
+bool TSaveDialog::Run(void* openFileName) { return RunFileNameDialog("GetSaveFileNameA", openFileName); }

@@ -25,35 +25,22 @@ void TItemStrings::CheckIndex(int index, int limit) const {
     if (index < 0 || index >= limit) throw Exception(Format("List index out of bounds (%d)", index));
 }
 
-int TItemStrings::Count() const {
-    if (!HasWindow()) return static_cast<int>(FLines.size());
-    return static_cast<int>(Send(FMessages.GetCount, 0, 0));
-}
+int TItemStrings::Count() const { return static_cast<int>(FLines.size()); }
 
 std::string TItemStrings::Get(int index) const {
     CheckIndex(index, Count());
-    if (!HasWindow()) return FLines[static_cast<size_t>(index)].first;
-    const LRESULT length = Send(FMessages.GetTextLen, static_cast<WPARAM>(index), 0);
-    if (length <= 0) return std::string();
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    const LRESULT copied = Send(FMessages.GetText, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
-    return text;
+    return FLines[static_cast<size_t>(index)].first;
 }
 
 TObject* TItemStrings::GetObject(int index) const {
     CheckIndex(index, Count());
-    if (!HasWindow()) return FLines[static_cast<size_t>(index)].second;
-    return reinterpret_cast<TObject*>(Send(FMessages.GetItemData, static_cast<WPARAM>(index), 0));
+    return FLines[static_cast<size_t>(index)].second;
 }
 
 void TItemStrings::PutObject(int index, TObject* object) {
     CheckIndex(index, Count());
-    if (!HasWindow()) {
-        FLines[static_cast<size_t>(index)].second = object;
-        return;
-    }
-    Send(FMessages.SetItemData, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(object));
+    if (HasWindow()) Send(FMessages.SetItemData, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(object));
+    FLines[static_cast<size_t>(index)].second = object;
 }
 
 int TItemStrings::InsertIntoWindow(UINT msg, int index, const std::string& text, TObject* object) {
@@ -61,6 +48,9 @@ int TItemStrings::InsertIntoWindow(UINT msg, int index, const std::string& text,
     if (position < 0 || position == FMessages.Err || position == FMessages.ErrSpace)
         throw EOutOfResources("Unable to insert a line");
     Send(FMessages.SetItemData, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(object));
+    // The window keeps the text up to its first null character.
+    const size_t at = std::min(static_cast<size_t>(position), FLines.size());
+    FLines.insert(FLines.begin() + static_cast<std::ptrdiff_t>(at), {std::string(text.c_str()), object});
     return static_cast<int>(position);
 }
 
@@ -83,6 +73,7 @@ int TItemStrings::AppendObject(const std::string& text, TObject* object) {
 }
 
 void TItemStrings::Reserve(int count, size_t bytes) {
+    FLines.reserve(FLines.size() + static_cast<size_t>(count));
     if (HasWindow() && FMessages.InitStorage) Send(FMessages.InitStorage, static_cast<WPARAM>(count), static_cast<LPARAM>(bytes));
 }
 
@@ -99,11 +90,8 @@ void TItemStrings::InsertObject(int index, const std::string& text, TObject* obj
 
 void TItemStrings::Delete(int index) {
     CheckIndex(index, Count());
-    if (!HasWindow()) {
-        FLines.erase(FLines.begin() + index);
-        return;
-    }
-    Send(FMessages.DeleteString, static_cast<WPARAM>(index), 0);
+    if (HasWindow()) Send(FMessages.DeleteString, static_cast<WPARAM>(index), 0);
+    FLines.erase(FLines.begin() + index);
 }
 
 void TItemStrings::Clear() {
@@ -123,17 +111,20 @@ void TItemStrings::EndUpdate() {
 
 int TItemStrings::MoveToWindow(HWND window, int tracked) {
     int trackedAt = -1;
-    for (size_t i = 0; i < FLines.size(); ++i) {
-        const auto& [text, object] = FLines[i];
+    std::vector<std::pair<std::string, TObject*>> lines;
+    lines.swap(FLines);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const auto& [text, object] = lines[i];
         const LRESULT position = SendMessageA(window, FMessages.AddString, 0, reinterpret_cast<LPARAM>(text.c_str()));
         if (position < 0) continue;
         SendMessageA(window, FMessages.SetItemData, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(object));
+        const size_t at = std::min(static_cast<size_t>(position), FLines.size());
+        FLines.insert(FLines.begin() + static_cast<std::ptrdiff_t>(at), {std::string(text.c_str()), object});
         if (static_cast<int>(i) == tracked)
-            trackedAt = static_cast<int>(position);
-        else if (trackedAt >= 0 && position <= trackedAt)
+            trackedAt = static_cast<int>(at);
+        else if (trackedAt >= 0 && static_cast<int>(at) <= trackedAt)
             ++trackedAt;  // inserted before the tracked line, which moves down
     }
-    FLines.clear();
     return trackedAt;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // TItemStrings: the Items of a list box or combo box. While the control has a window the lines live
-// in the window (the platform list sorts them when the control is sorted); before the window is made
-// and between re-creations they are kept here and handed to the next window.
+// in the window (the platform list sorts them when the control is sorted), and a copy of them here
+// answers every read without a message to the window; before the window is made and between
+// re-creations they are kept here alone and handed to the next window.
 #include <windows.h>
 
 #include <string>
@@ -62,6 +63,6 @@ private:
 
     TWinControl& FControl;
     const TItemMessages& FMessages;
-    std::vector<std::pair<std::string, TObject*>> FLines;  // while there is no window
+    std::vector<std::pair<std::string, TObject*>> FLines;  // the lines, in the window's order when there is one
     int FUpdateCount = 0;
 };

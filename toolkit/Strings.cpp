@@ -18,6 +18,18 @@ std::string TStrings::Text() const {
     return text;
 }
 
+std::string TStringList::Text() const {
+    size_t size = 0;
+    for (const auto& item : FItems) size += item.first.size() + 2;
+    std::string text;
+    text.reserve(size);
+    for (const auto& item : FItems) {
+        text += item.first;
+        text += "\r\n";
+    }
+    return text;
+}
+
 void TStrings::Assign(const TStrings& other) {
     BeginUpdate();
     Clear();

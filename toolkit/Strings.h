@@ -28,7 +28,7 @@ public:
     std::string operator[](int index) const { return Get(index); }
     int IndexOf(const std::string& text) const;
     // Every line followed by a carriage return and a line feed.
-    std::string Text() const;
+    virtual std::string Text() const;
     void Assign(const TStrings& other);
 };
 
@@ -43,6 +43,8 @@ public:
     void Delete(int index) override;
     void Clear() override { FItems.clear(); }
     void Put(int index, const std::string& text);
+    // The same text, made without copying each line on the way.
+    std::string Text() const override;
 
 private:
     std::vector<std::pair<std::string, TObject*>> FItems;

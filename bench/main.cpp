@@ -1,0 +1,105 @@
+// Measures every wait a user has and prints one table: each wait the best of a number of runs,
+// beside a floor measured in the same run, with their ratio and the goal. The test directories are
+// made before this program starts (scripts/bench.sh); their paths come on the command line:
+//   tessellor_bench --images COUNT DIR (repeatable) --subdirs COUNT DIR --startup COUNT DIR
+//                   --empty DIR --program DIR --page FILE
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "Application.h"
+#include "BenchTable.h"
+#include "DriveBench.h"
+#include "FileCtrl.h"
+#include "Form.h"
+#include "ListBench.h"
+#include "Memo.h"
+#include "PageBench.h"
+#include "StartupBench.h"
+
+namespace {
+
+struct TBenchArguments {
+    std::vector<std::pair<int, std::string>> Images;
+    std::pair<int, std::string> Subdirs{0, ""};
+    std::pair<int, std::string> Startup{0, ""};
+    std::string Empty, Program, Page;
+};
+
+bool ParseArguments(int argc, char** argv, TBenchArguments& args) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string key = argv[i];
+        const bool counted = key == "--images" || key == "--subdirs" || key == "--startup";
+        if (i + (counted ? 2 : 1) >= argc) return false;
+        if (counted) {
+            std::pair<int, std::string> value{std::atoi(argv[i + 1]), argv[i + 2]};
+            i += 2;
+            if (key == "--images") args.Images.push_back(value);
+            else if (key == "--subdirs") args.Subdirs = value;
+            else args.Startup = value;
+        } else if (key == "--empty") {
+            args.Empty = argv[++i];
+        } else if (key == "--program") {
+            args.Program = argv[++i];
+        } else if (key == "--page") {
+            args.Page = argv[++i];
+        } else {
+            return false;
+        }
+    }
+    return !args.Images.empty() && !args.Subdirs.second.empty() && !args.Startup.second.empty() &&
+           !args.Empty.empty() && !args.Program.empty() && !args.Page.empty();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    TBenchArguments args;
+    if (!ParseArguments(argc, argv, args)) {
+        fprintf(stderr, "usage: tessellor_bench --images COUNT DIR ... --subdirs COUNT DIR --startup COUNT DIR "
+                        "--empty DIR --program DIR --page FILE\n");
+        return 2;
+    }
+    TApplication application;
+    application.Initialize();
+    application.Title = "Tessellor bench";
+
+    // The lists as the main window has them, in a window of their own.
+    TForm form(&application);
+    form.SetClientSize(320, 420);
+    auto* files = new TFileListBox(&form);
+    files->SetMask("*.gif;*.jpg");
+    files->SetCurrentDir(args.Empty);
+    files->SetParent(&form);
+    files->SetBounds(172, 40, 145, 133);
+    auto* dirs = new TDirectoryListBox(&form);
+    dirs->SetCurrentDir(args.Empty);
+    dirs->SetParent(&form);
+    dirs->SetBounds(12, 42, 145, 105);
+    auto* drives = new TDriveComboBox(&form);
+    drives->SetParent(&form);
+    drives->SetBounds(12, 154, 145, 19);
+    auto* memo = new TMemo(&form);
+    memo->SetVisible(false);
+    memo->SetParent(&form);
+    form.HandleNeeded();
+
+    TBenchTable table;
+    table.PrintHeader();
+    for (const auto& [count, dir] : args.Images) {
+        table.Add(FileListRow(*files, dir, args.Empty, count, count > 10000 ? 7 : 9));
+        if (&dir == &args.Images.back().second) table.Add(PageRow(files->Items(), memo->Lines, args.Page, 3));
+    }
+    files->SetCurrentDir(args.Empty);
+    table.Add(DirectoryListRow(*dirs, args.Subdirs.second, args.Empty, args.Subdirs.first, 5));
+    dirs->SetCurrentDir(args.Empty);
+    for (const TBenchRow& row : StartupRows({args.Program, args.Empty, args.Startup.second, args.Startup.first}, 5))
+        table.Add(row);
+    table.Add(DriveListRow(*drives, 10));
+    printf("%s\n", table.AllWithinGoal() ? "Every wait is within its goal." : "A wait MISSED its goal.");
+    return 0;
+}
