@@ -30,9 +30,9 @@ if [ "$status" -ne 42 ]; then
   why="a tiny static i386 program did not run (exit status $status)"
   # The kernel log often says why; it is only a hint, the probe above decides.
   hint="$(dmesg 2>/dev/null | grep -m1 -iE 'ia-?32 emulation|ia32_emulation' | sed -E 's/^\[[^]]*\] *//' || true)"
-  [ "$(uname -m)" = x86_64 ] || hint="the processor is $(uname -m)"
-  [ -n "$hint" ] && why="$why; kernel: $hint"
-  echo "32-bit tests SKIPPED: this machine cannot start 32-bit programs ($why); the x86_64 run decides alone."
+  [ -n "$hint" ] && why="$why; kernel log: \"$hint\""
+  [ "$(uname -m)" = x86_64 ] || why="$why; the machine is $(uname -m)"
+  echo "32-bit tests SKIPPED: this machine cannot start 32-bit programs: $why. The x86_64 run decides alone."
   exit 0
 fi
 
