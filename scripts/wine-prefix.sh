@@ -42,7 +42,15 @@ if ! cmp -s "$regfile.new" "$regfile"; then
 else
   rm -f "$regfile.new"
 fi
-# Each test folder may bring a script that adds what its tests need to the prefix (drives, for example).
+# Each test folder may bring a script that adds what its tests need to the prefix (drives, for
+# example). WINE_REG_VIEW tells them the registry view that the prefix's own loader reads, for
+# `reg add ... $WINE_REG_VIEW`: the 64-bit one of a 64-bit prefix (which keeps its 32-bit
+# programs' keys apart), the only one of a 32-bit prefix.
+if head -n 10 "$WINEPREFIX/system.reg" | grep -qx '#arch=win32'; then
+  export WINE_REG_VIEW=/reg:32
+else
+  export WINE_REG_VIEW=/reg:64
+fi
 for hook in "$(dirname "$0")"/../tests/*/prefix-setup.sh; do
   [ -x "$hook" ] && "$hook"
 done

@@ -4,6 +4,12 @@
 
 namespace {
 UINT gNextCommand = 0xA000;  // apart from the ids of controls
+
+// Takes the menu (passed in `param`) away from the window that shows it.
+BOOL CALLBACK DetachMenu(HWND window, LPARAM param) {
+    if (GetMenu(window) == reinterpret_cast<HMENU>(param)) SetMenu(window, nullptr);
+    return TRUE;
+}
 }
 
 TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), FCommand(gNextCommand++) {}
@@ -51,14 +57,7 @@ TMainMenu::TMainMenu(TComponent* owner) : TComponent(owner) {}
 TMainMenu::~TMainMenu() {
     // A window destroys the menu it shows; a menu that was never shown is destroyed here.
     if (FHandle && IsMenu(FHandle)) {
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND w, LPARAM p) -> BOOL {
-                auto* self = reinterpret_cast<TMainMenu*>(p);
-                if (GetMenu(w) == self->FHandle) SetMenu(w, nullptr);
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(this));
+        EnumThreadWindows(GetCurrentThreadId(), DetachMenu, reinterpret_cast<LPARAM>(FHandle));
         DestroyMenu(FHandle);
     }
 }

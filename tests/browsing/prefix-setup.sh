@@ -33,7 +33,7 @@ link o: "$drives/missing"
 
 [ -f "$stamp" ] && exit 0
 for entry in m:floppy n:cdrom p:network q:cdrom r:ramdisk o:hd; do
-  "$wine" reg add 'HKLM\Software\Wine\Drives' /v "${entry%%:*}:" /d "${entry#*:}" /f /reg:64 >/dev/null 2>&1
+  "$wine" reg add 'HKLM\Software\Wine\Drives' /v "${entry%%:*}:" /d "${entry#*:}" /f "${WINE_REG_VIEW:-/reg:64}" >/dev/null 2>&1
 done
 wineserver -k || true
 wineserver -w || true

@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Checks the release zip that `make dist` packs: it holds the 32-bit program, the 64-bit program and
+# the README; the 32-bit tessellor.exe is a PE32 program for i386 whose version resource gives
+# VERSION, and it imports nothing but DLLs that come with Windows itself.
+#   scripts/check-release.sh ZIP VERSION
+set -uo pipefail
+zip="${1:?usage: check-release.sh ZIP VERSION}"
+version="${2:?usage: check-release.sh ZIP VERSION}"
+[ -f "$zip" ] || { echo "FAIL: no release zip $zip (make dist writes it)"; exit 1; }
+zip="$(cd "$(dirname "$zip")" && pwd)/$(basename "$zip")"
+
+unpacked="$(mktemp -d)"
+trap 'rm -rf "$unpacked"' EXIT
+(cd "$unpacked" && cmake -E tar xf "$zip") || { echo "FAIL: $zip cannot be unpacked"; exit 1; }
+
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+for name in tessellor.exe tessellor-x64.exe README.txt; do
+  [ -s "$unpacked/$name" ] || fail "$name is missing from the zip"
+done
+extra="$(cd "$unpacked" && find . -mindepth 1 -not -name tessellor.exe -not -name tessellor-x64.exe \
+         -not -name README.txt -printf '%P ')"
+[ -z "$extra" ] || fail "the zip holds more than the release: $extra"
+
+# The DLLs of Windows itself (lower case) that the program may import: its runtime is linked in.
+declare -A system_dll
+for dll in advapi32 comctl32 comdlg32 gdi32 kernel32 mpr msvcrt ole32 oleaut32 shell32 shlwapi user32 \
+           version winmm ws2_32; do
+  system_dll[$dll.dll]=1
+done
+
+# check_exe FILE OBJDUMP FORMAT MAGIC: the file format and optional header kind, and the imports.
+check_exe() {
+  local exe="$1" objdump="$2" format="$3" magic="$4"
+  [ -s "$exe" ] || return
+  local name headers
+  name="$(basename "$exe")"
+  if ! headers="$("$objdump" -p "$exe" 2>&1)"; then
+    fail "$name is no Windows program: $headers"
+    return
+  fi
+  grep -q "file format $format\$" <<<"$headers" ||
+    fail "$name is not $format: $(grep -m1 'file format' <<<"$headers")"
+  grep -qE "^Magic[[:space:]]+$magic" <<<"$headers" ||
+    fail "$name has no $magic optional header: $(grep -m1 '^Magic' <<<"$headers")"
+  local dll imports=0
+  while read -r dll; do
+    imports=$((imports + 1))
+    [ -n "${system_dll[${dll,,}]:-}" ] || fail "$name imports $dll, which Windows does not bring"
+  done < <(sed -nE 's/^[[:space:]]*DLL Name: (.*)$/\1/p' <<<"$headers")
+  [ "$imports" -gt 0 ] || fail "$name lists no imported DLL (its import table was not read)"
+}
+
+check_exe "$unpacked/tessellor.exe" i686-w64-mingw32-objdump pei-i386 "010b"
+check_exe "$unpacked/tessellor-x64.exe" x86_64-w64-mingw32-objdump pei-x86-64 "020b"
+
+# The version resource of the 32-bit program: the texts, and the numbers (1.01 is 1, 1, 0, 0).
+if [ -s "$unpacked/tessellor.exe" ]; then
+  resources="$(i686-w64-mingw32-windres -i "$unpacked/tessellor.exe" -O rc 2>&1)" ||
+    fail "tessellor.exe: its resources cannot be read: $resources"
+  for key in FileVersion ProductVersion; do
+    shown="$(sed -nE "s/^[[:space:]]*VALUE \"$key\", \"(.*)\"[[:space:]]*$/\1/p" <<<"$resources")"
+    [ "$shown" = "$version" ] || fail "tessellor.exe: $key is \"$shown\", not \"$version\""
+  done
+  major="${version%%.*}"
+  minor="${version#*.}"
+  numbers="$((10#$major)), $((10#$minor)), 0, 0"
+  shown="$(sed -nE 's/^[[:space:]]*FILEVERSION (.*)$/\1/p' <<<"$resources")"
+  [ "$shown" = "$numbers" ] || fail "tessellor.exe: FILEVERSION is \"$shown\", not \"$numbers\""
+fi
+
+if [ "$failures" -gt 0 ]; then
+  echo "$zip: $failures problem(s)"
+  exit 1
+fi
+echo "$zip: tessellor.exe is a PE32 i386 program, version $version, importing system DLLs only"
