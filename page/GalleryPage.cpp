@@ -10,6 +10,42 @@
 
 const char* const kMakerWebAddress = "www.tessellor.example";
 
+namespace {
+
+// A name as page text. No real file name holds '"', '<' or '>'; should one arrive all the same,
+// it cannot end the attribute or the tag it stands in.
+std::string AsPageText(const std::string& name) {
+    std::string text;
+    text.reserve(name.size());
+    for (char c : name) {
+        switch (c) {
+            case '"': text += "&quot;"; break;
+            case '<': text += "&lt;"; break;
+            case '>': text += "&gt;"; break;
+            default: text += c;
+        }
+    }
+    return text;
+}
+
+// A name as the address of a picture or link: a browser would read '%' as the start of an escape
+// and '#' as the start of a fragment, so both are escaped; everything else stays as it is.
+std::string AsPageAddress(const std::string& name) {
+    std::string address;
+    address.reserve(name.size());
+    for (char c : name) {
+        if (c == '%')
+            address += "%25";
+        else if (c == '#')
+            address += "%23";
+        else
+            address += c;
+    }
+    return AsPageText(address);
+}
+
+}  // namespace
+
 void BuildPage(const TStrings& names, const std::string& background, bool carriageReturn, bool includeNames,
                bool imageBorder, TStrings& buffer) {
     buffer.BeginUpdate();
@@ -17,19 +53,20 @@ void BuildPage(const TStrings& names, const std::string& background, bool carria
     buffer.Add("<HTML>");
     buffer.Add(std::string("<HEAD><TITLE> Tessellor 1.01 -  ") + kMakerWebAddress + " </TITLE></HEAD>");
     if (!background.empty())
-        buffer.Add("<BODY BACKGROUND=\"" + ExtractFileName(background) +
+        buffer.Add("<BODY BACKGROUND=\"" + AsPageText(ExtractFileName(background)) +
                    "\" BGCOLOR=#FFFFFF TEXT=#000000 LINK=#00007B ALINK=#FF0000>");
     const int count = names.Count();
     for (int i = 0; i < count; ++i) {
         const std::string name = names.Get(i);
         const std::string extension = UpperCaseAZ(ExtractFileExt(name));
         if (extension != ".JPG" && extension != ".GIF") continue;
+        const std::string address = AsPageAddress(name);
         std::string line;
         if (!includeNames)
-            line = "<IMG SRC=\"" + name + "\">";
+            line = "<IMG SRC=\"" + address + "\">";
         else
-            line = "<A HREF=\"" + name + "\"><IMG SRC=\"" + name + "\" BORDER=" + (imageBorder ? "1" : "0") +
-                   " ALIGN=MIDDLE>" + name + "</A>";
+            line = "<A HREF=\"" + address + "\"><IMG SRC=\"" + address + "\" BORDER=" + (imageBorder ? "1" : "0") +
+                   " ALIGN=MIDDLE>" + AsPageText(name) + "</A>";
         if (carriageReturn) line += "<BR>";
         buffer.Add(line);
     }
