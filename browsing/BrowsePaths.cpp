@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "Canvas.h"
+#include "Exceptions.h"
 #include "Paths.h"
 
 namespace {
@@ -77,7 +78,11 @@ TTargetPath SplitTargetPath(const std::string& text) {
         }
         throw;  // the first failure is the one the user needs to see
     }
-    ChangeDir(saved);
+    // The saved directory may have been removed since; the path checked is what counts.
+    try {
+        ChangeDir(saved);
+    } catch (const EInOutError&) {
+    }
     return result;
 }
 

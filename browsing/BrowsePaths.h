@@ -13,7 +13,9 @@ struct TTargetPath {
 
 // Checks the typed path by changing into its directory (and into its last element when that is
 // not an existing file or a pattern); the process's current directory is put back in any case.
-// Raises the EInOutError of the first change that failed.
+// Raises the EInOutError of the first change that failed. When the directory to put back can no
+// longer be entered (it was removed), that is no failure of the split: the process then stays
+// where the split left it, which callers compare with where they stand.
 TTargetPath SplitTargetPath(const std::string& text);
 
 // The path with its first folders, then its drive, replaced by "..." until its text fits `width`

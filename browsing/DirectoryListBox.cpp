@@ -4,6 +4,7 @@
 
 #include "BrowsePaths.h"
 #include "DriveComboBox.h"
+#include "Exceptions.h"
 #include "FileFind.h"
 #include "FileListBox.h"
 #include "LocaleText.h"
@@ -79,9 +80,8 @@ void TDirectoryListBox::Rescan() {
         std::set<std::string, TLessIgnoringCase> subdirectories;
         TFileFind find(JoinPath(FCurrentDir, "*.*"), FILE_ATTRIBUTE_DIRECTORY);
         while (find.Next()) {
-            const WIN32_FIND_DATAA& entry = find.Entry();
-            const std::string name = entry.cFileName;
-            if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name != "." && name != "..")
+            const std::string name = find.Name();
+            if ((find.Attributes() & FILE_ATTRIBUTE_DIRECTORY) && name != "." && name != "..")
                 subdirectories.insert(name);
         }
         for (const std::string& name : subdirectories) Items().AddObject(name, FFolderClosedGlyph.get());
@@ -98,7 +98,16 @@ int TDirectoryListBox::CurrentLine() const {
 void TDirectoryListBox::SetCurrentDir(const std::string& path) {
     if (path.empty()) return;
     if ((FCaseSensitiveVolume ? AnsiCompareStr(path, FCurrentDir) : AnsiCompareText(path, FCurrentDir)) == 0) return;
-    const TTargetPath target = SplitTargetPath(path);
+    TTargetPath target;
+    try {
+        target = SplitTargetPath(path);
+    } catch (const EInOutError&) {
+        try {
+            FollowProcessDir();
+        } catch (const Exception&) {
+        }
+        throw;  // the error of the typed path is the one the user needs to see
+    }
     if (target.Drive != DriveLetter()) {
         FSwitchingDrive = true;
         struct Reset {
@@ -111,6 +120,17 @@ void TDirectoryListBox::SetCurrentDir(const std::string& path) {
             MoveToDrive(target.Drive);
     }
     EnterDir(target.Dir);
+}
+
+void TDirectoryListBox::FollowProcessDir() {
+    const std::string processDir = GetCurrentDir();
+    if (FFollowing || processDir.empty() || processDir == FCurrentDir) return;
+    FFollowing = true;
+    struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{FFollowing};
+    SetCurrentDir(processDir);
 }
 
 void TDirectoryListBox::MoveToDrive(char letter) {
