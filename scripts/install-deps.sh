@@ -16,6 +16,8 @@ pkg_ok fonts-wine || missing+=(fonts-wine)
 [ -f /usr/src/googletest/CMakeLists.txt ] || missing+=(googletest)
 have xwd || missing+=(x11-apps)
 have convert || missing+=(imagemagick)
+# The end-to-end tests open saved pages in a real browser.
+have chromium || missing+=(chromium)
 
 [ ${#missing[@]} -eq 0 ] && exit 0
 
