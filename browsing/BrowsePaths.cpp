@@ -38,6 +38,11 @@ void DropFirstFolder(std::string& dir) {
 
 }  // namespace
 
+bool IsExistingDirectory(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 TTargetPath SplitTargetPath(const std::string& text) {
     const std::string saved = GetCurrentDir();
     TTargetPath result;

@@ -124,7 +124,7 @@ void TDirectoryListBox::SetCurrentDir(const std::string& path) {
 
 void TDirectoryListBox::FollowProcessDir() {
     const std::string processDir = GetCurrentDir();
-    if (FFollowing || processDir.empty() || processDir == FCurrentDir) return;
+    if (FFollowing || processDir.empty() || processDir == FCurrentDir || IsExistingDirectory(FCurrentDir)) return;
     FFollowing = true;
     struct Reset {
         bool& flag;

@@ -40,6 +40,7 @@ public:
     void OpenSelectedLine();
     // After a failed move that could not put the process back into CurrentDir (it was removed),
     // the process stands elsewhere: the list (and its file list) goes there, so that both agree.
+    // Nothing happens while CurrentDir exists.
     void FollowProcessDir();
 
     TFileListBox* FileList() const { return FFileList; }

@@ -208,7 +208,7 @@ void TFileListBox::SetSelectedPath(const std::string& path) {
         try {
             if (FDirListLink)
                 FDirListLink->FollowProcessDir();
-            else if (GetCurrentDir() != FCurrentDir)
+            else if (GetCurrentDir() != FCurrentDir && !IsExistingDirectory(FCurrentDir))
                 SetCurrentDir(GetCurrentDir());
         } catch (const Exception&) {
         }

@@ -125,3 +125,14 @@ TEST(RemovedDirectory, AfterEveryFailureTheListsAndTheProcessAgree) {
     EXPECT_EQ(alone->CurrentDir(), scene.top.Path());
     EXPECT_EQ(GetCurrentDir(), alone->CurrentDir());
 }
+
+TEST(RemovedDirectory, WhileTheShownDirectoryExistsAFailureMovesNothing) {
+    RemovedScene scene;
+    ShownLists l(scene.shown);
+    SetCurrentDirectoryA(scene.top.Path().c_str());  // another part of the program moved the process
+    EXPECT_THROW(l.files->SetSelectedPath(JoinPath(scene.shown, "missing")), EInOutError);
+    EXPECT_THROW(l.dirs->SetCurrentDir(JoinPath(scene.shown, "missing")), EInOutError);
+    EXPECT_EQ(l.dirs->CurrentDir(), scene.shown);
+    EXPECT_EQ(l.files->CurrentDir(), scene.shown);
+    EXPECT_EQ(GetCurrentDir(), scene.top.Path());
+}
