@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "Canvas.h"
+#include "Exceptions.h"
 #include "Paths.h"
 
 namespace {
@@ -36,6 +37,11 @@ void DropFirstFolder(std::string& dir) {
 }
 
 }  // namespace
+
+bool IsExistingDirectory(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
 
 TTargetPath SplitTargetPath(const std::string& text) {
     const std::string saved = GetCurrentDir();
@@ -77,7 +83,11 @@ TTargetPath SplitTargetPath(const std::string& text) {
         }
         throw;  // the first failure is the one the user needs to see
     }
-    ChangeDir(saved);
+    // The saved directory may have been removed since; the path checked is what counts.
+    try {
+        ChangeDir(saved);
+    } catch (const EInOutError&) {
+    }
     return result;
 }
 

@@ -13,8 +13,13 @@ struct TTargetPath {
 
 // Checks the typed path by changing into its directory (and into its last element when that is
 // not an existing file or a pattern); the process's current directory is put back in any case.
-// Raises the EInOutError of the first change that failed.
+// Raises the EInOutError of the first change that failed. When the directory to put back can no
+// longer be entered (it was removed), that is no failure of the split: the process then stays
+// where the split left it, which callers compare with where they stand.
 TTargetPath SplitTargetPath(const std::string& text);
+
+// Whether `path` names a directory that exists now.
+bool IsExistingDirectory(const std::string& path);
 
 // The path with its first folders, then its drive, replaced by "..." until its text fits `width`
 // on the canvas (or nothing more can go).

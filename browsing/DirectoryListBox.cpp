@@ -4,6 +4,7 @@
 
 #include "BrowsePaths.h"
 #include "DriveComboBox.h"
+#include "Exceptions.h"
 #include "FileFind.h"
 #include "FileListBox.h"
 #include "LocaleText.h"
@@ -76,9 +77,8 @@ void TDirectoryListBox::Rescan() {
         std::vector<std::string> subdirectories;
         TFileFind find(JoinPath(FCurrentDir, "*.*"), FILE_ATTRIBUTE_DIRECTORY);
         while (find.Next()) {
-            const WIN32_FIND_DATAA& entry = find.Entry();
-            std::string name = entry.cFileName;
-            if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name != "." && name != "..")
+            std::string name = find.Name();
+            if ((find.Attributes() & FILE_ATTRIBUTE_DIRECTORY) && name != "." && name != "..")
                 subdirectories.push_back(std::move(name));
         }
         // In order ignoring case; of names equal but for case only the first found is shown.
@@ -104,7 +104,16 @@ int TDirectoryListBox::CurrentLine() const {
 void TDirectoryListBox::SetCurrentDir(const std::string& path) {
     if (path.empty()) return;
     if ((FCaseSensitiveVolume ? AnsiCompareStr(path, FCurrentDir) : AnsiCompareText(path, FCurrentDir)) == 0) return;
-    const TTargetPath target = SplitTargetPath(path);
+    TTargetPath target;
+    try {
+        target = SplitTargetPath(path);
+    } catch (const EInOutError&) {
+        try {
+            FollowProcessDir();
+        } catch (const Exception&) {
+        }
+        throw;  // the error of the typed path is the one the user needs to see
+    }
     if (target.Drive != DriveLetter()) {
         FSwitchingDrive = true;
         struct Reset {
@@ -117,6 +126,17 @@ void TDirectoryListBox::SetCurrentDir(const std::string& path) {
             MoveToDrive(target.Drive);
     }
     EnterDir(target.Dir);
+}
+
+void TDirectoryListBox::FollowProcessDir() {
+    const std::string processDir = GetCurrentDir();
+    if (FFollowing || processDir.empty() || processDir == FCurrentDir || IsExistingDirectory(FCurrentDir)) return;
+    FFollowing = true;
+    struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{FFollowing};
+    SetCurrentDir(processDir);
 }
 
 void TDirectoryListBox::MoveToDrive(char letter) {

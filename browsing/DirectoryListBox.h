@@ -38,6 +38,10 @@ public:
     // The directory that line `index` stands for; empty past the last line.
     std::string LinePath(int index) const;
     void OpenSelectedLine();
+    // After a failed move that could not put the process back into CurrentDir (it was removed),
+    // the process stands elsewhere: the list (and its file list) goes there, so that both agree.
+    // Nothing happens while CurrentDir exists.
+    void FollowProcessDir();
 
     TFileListBox* FileList() const { return FFileList; }
     void SetFileList(TFileListBox* list);
@@ -74,6 +78,7 @@ private:
     TDriveComboBox* FDriveListLink = nullptr;
     TLabel* FDirLabel = nullptr;
     bool FSwitchingDrive = false;
+    bool FFollowing = false;
     bool FCasePreserved = false;
     bool FCaseSensitiveVolume = false;
     std::unique_ptr<TFolderBitmap> FFolderClosedGlyph, FFolderOpenGlyph, FFolderCurrentGlyph;

@@ -2,6 +2,11 @@
 // TFileFind: one enumeration of the directory entries that match a pattern, closed with the object.
 // Like the classic attribute-filtered search, entries with the hidden, system, volume-label or
 // directory attribute are skipped unless that attribute is in the given attribute word.
+//
+// Names are read as the file system holds them (wide) and converted to the program's code page
+// here, without the platform's best-fit mapping: an entry whose name has a character that the
+// code page cannot hold is skipped, since the converted name would name another file or none
+// (a fullwidth quotation mark would come out as '"', a Greek omega as 'O', a CJK letter as '?').
 #include <windows.h>
 
 #include <string>
@@ -15,13 +20,17 @@ public:
 
     // Moves to the next entry that passes; false at the end (or when the search could not start).
     bool Next();
-    const WIN32_FIND_DATAA& Entry() const { return FData; }
+    DWORD Attributes() const { return FData.dwFileAttributes; }
+    // The entry's name in the program's code page; valid until the next call of Next.
+    const char* Name() const { return FName; }
 
 private:
-    bool Passes() const;
+    bool Passes();
 
     HANDLE FHandle = INVALID_HANDLE_VALUE;
-    WIN32_FIND_DATAA FData{};
+    WIN32_FIND_DATAW FData{};
     DWORD FAttributes;
     bool FPending = false;  // FData holds the first entry, not yet handed out
+    // Room for a full-length name of two bytes per character (double-byte code pages).
+    char FName[2 * MAX_PATH + 1] = {};
 };

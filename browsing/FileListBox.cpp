@@ -44,23 +44,6 @@ private:
 
 constexpr int kHourGlassPosition = 100;
 
-// Counts, among the ranks added so far, those below a given rank (a Fenwick tree).
-class TRankCounter {
-public:
-    explicit TRankCounter(size_t size) : FTree(size + 1, 0) {}
-    void Add(int rank) {
-        for (size_t i = static_cast<size_t>(rank) + 1; i < FTree.size(); i += i & (~i + 1)) ++FTree[i];
-    }
-    int CountBelow(int rank) const {
-        int count = 0;
-        for (size_t i = static_cast<size_t>(rank); i > 0; i -= i & (~i + 1)) count += FTree[i];
-        return count;
-    }
-
-private:
-    std::vector<int> FTree;
-};
-
 }  // namespace
 
 TFileListBox::TFileListBox(TComponent* owner)
@@ -119,11 +102,12 @@ void TFileListBox::Rescan() {
     {
         TCursorRestorer cursor;
         std::vector<TFoundEntry> found;
+        TInsertPositionWatch hourGlass(kHourGlassPosition, Sorted());
         size_t start = 0;
         for (;;) {
             const size_t end = FMask.find(';', start);
             CollectEntries(FMask.substr(start, end == std::string::npos ? std::string::npos : end - start),
-                           attributes, found);
+                           attributes, found, hourGlass);
             if (end == std::string::npos) break;
             start = end + 1;
         }
@@ -132,46 +116,39 @@ void TFileListBox::Rescan() {
     NotifyChange();
 }
 
-void TFileListBox::CollectEntries(const std::string& pattern, DWORD attributes, std::vector<TFoundEntry>& found) {
+// From the entry that lands on position 100 on, the hourglass shows while the rest is read.
+void TFileListBox::CollectEntries(const std::string& pattern, DWORD attributes, std::vector<TFoundEntry>& found,
+                                  TInsertPositionWatch& hourGlass) {
     if (pattern.empty()) return;  // an empty pattern matches nothing
     TFileFind find(pattern, attributes);
     while (find.Next()) {
-        const WIN32_FIND_DATAA& entry = find.Entry();
-        if (!FFileType.Contains(ftNormal) && (entry.dwFileAttributes & attributes) == 0) continue;
-        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            found.push_back({Format("[%s]", entry.cFileName), FShowGlyphs ? FFolderGlyph.get() : nullptr});
+        const DWORD entryAttributes = find.Attributes();
+        if (!FFileType.Contains(ftNormal) && (entryAttributes & attributes) == 0) continue;
+        if (entryAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            found.push_back({Format("[%s]", find.Name()), FShowGlyphs ? FFolderGlyph.get() : nullptr});
         } else {
-            std::string name = entry.cFileName;
+            std::string name = find.Name();
             TBitmap* glyph = IsProgramExtension(name) ? FProgramGlyph.get() : FOtherFileGlyph.get();
             found.push_back({std::move(name), glyph});
         }
+        if (Screen->Cursor() != crHourGlass && hourGlass.Lands(found.back().Text)) Screen->SetCursor(crHourGlass);
     }
 }
 
 // The entries go into the list in the order in which they were found, each at its sorted
-// position; from the entry that lands on position 100 on, the hourglass shows. In a sorted list
-// the positions are worked out here and the lines added in their final order, which gives the
-// same lines, order and positions as adding them one by one, without the platform list moving
-// its lines for every insertion.
+// position. In a sorted list the lines are added in their final order, which gives the same lines,
+// order and positions as adding them one by one, without the platform list moving its lines for
+// every insertion.
 void TFileListBox::InsertEntries(const std::vector<TFoundEntry>& found) {
     if (!Sorted()) {
-        for (const TFoundEntry& entry : found)
-            if (Items().AddObject(entry.Text, entry.Glyph) == kHourGlassPosition) Screen->SetCursor(crHourGlass);
+        for (const TFoundEntry& entry : found) Items().AddObject(entry.Text, entry.Glyph);
         return;
     }
     // Final order: ascending ignoring case; equal texts in the order found (each after the ones before).
     const std::vector<int> order =
         StableOrderIgnoringCase(found.size(), [&](size_t i) -> const std::string& { return found[i].Text; });
-    std::vector<int> rank(found.size());
-    for (size_t k = 0; k < order.size(); ++k) rank[order[k]] = static_cast<int>(k);
-    // The position of an entry when it is added: how many entries found before it rank below it.
-    TRankCounter added(found.size());
     size_t bytes = 0;
-    for (size_t i = 0; i < found.size(); ++i) {
-        if (added.CountBelow(rank[i]) == kHourGlassPosition) Screen->SetCursor(crHourGlass);
-        added.Add(rank[i]);
-        bytes += found[i].Text.size() + 1;
-    }
+    for (const TFoundEntry& entry : found) bytes += entry.Text.size() + 1;
     Items().BeginUpdate();
     struct EndUpdate {
         TStrings& items;
@@ -222,7 +199,20 @@ void TFileListBox::SelectByName(const std::string& name) {
 
 void TFileListBox::SetSelectedPath(const std::string& path) {
     if (path.empty() || AnsiSameText(path, SelectedPath())) return;
-    const TTargetPath target = SplitTargetPath(path);
+    TTargetPath target;
+    try {
+        target = SplitTargetPath(path);
+    } catch (const EInOutError&) {
+        // When the shown directory was removed, the split leaves the process elsewhere: follow it.
+        try {
+            if (FDirListLink)
+                FDirListLink->FollowProcessDir();
+            else if (GetCurrentDir() != FCurrentDir && !IsExistingDirectory(FCurrentDir))
+                SetCurrentDir(GetCurrentDir());
+        } catch (const Exception&) {
+        }
+        throw;  // the error of the typed path is the one the user needs to see
+    }
     if (FDirListLink)
         FDirListLink->SetCurrentDir(path);
     else

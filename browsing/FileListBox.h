@@ -10,6 +10,7 @@
 
 #include "Bitmap.h"
 #include "Edit.h"
+#include "InsertPositionWatch.h"
 #include "ListBox.h"
 
 enum TFileAttr { ftReadOnly, ftHidden, ftSystem, ftVolumeID, ftDirectory, ftArchive, ftNormal };
@@ -80,7 +81,8 @@ private:
         std::string Text;
         TObject* Glyph;
     };
-    void CollectEntries(const std::string& pattern, DWORD attributes, std::vector<TFoundEntry>& found);
+    void CollectEntries(const std::string& pattern, DWORD attributes, std::vector<TFoundEntry>& found,
+                        TInsertPositionWatch& hourGlass);
     void InsertEntries(const std::vector<TFoundEntry>& found);
     void SelectByName(const std::string& name);
     void FitItemHeight();

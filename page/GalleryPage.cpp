@@ -9,6 +9,44 @@
 #include "MessageDlg.h"
 #include "Paths.h"
 
+namespace {
+
+// One character of a name as page text. No real file name holds '"', '<' or '>'; should one arrive
+// all the same, it cannot end the attribute or the tag it stands in.
+void AppendPageChar(std::string& out, char c) {
+    switch (c) {
+        case '"': out += "&quot;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        default: out += c;
+    }
+}
+
+void AppendPageText(std::string& out, const std::string& name) {
+    for (char c : name) AppendPageChar(out, c);
+}
+
+// A name as the address of a picture or link: a browser would read '%' as the start of an escape
+// and '#' as the start of a fragment, so both are escaped; everything else is page text.
+void AppendPageAddress(std::string& out, const std::string& name) {
+    for (char c : name) {
+        if (c == '%')
+            out += "%25";
+        else if (c == '#')
+            out += "%23";
+        else
+            AppendPageChar(out, c);
+    }
+}
+
+std::string AsPageText(const std::string& name) {
+    std::string text;
+    AppendPageText(text, name);
+    return text;
+}
+
+}  // namespace
+
 void BuildPage(const TStrings& names, const std::string& background, bool carriageReturn, bool includeNames,
                bool imageBorder, TStrings& buffer) {
     buffer.BeginUpdate();
@@ -16,7 +54,7 @@ void BuildPage(const TStrings& names, const std::string& background, bool carria
     buffer.Add("<HTML>");
     buffer.Add(std::string("<HEAD><TITLE> Tessellor 1.01 -  ") + kMakerWebAddress + " </TITLE></HEAD>");
     if (!background.empty())
-        buffer.Add("<BODY BACKGROUND=\"" + ExtractFileName(background) +
+        buffer.Add("<BODY BACKGROUND=\"" + AsPageText(ExtractFileName(background)) +
                    "\" BGCOLOR=#FFFFFF TEXT=#000000 LINK=#00007B ALINK=#FF0000>");
     const int count = names.Count();
     std::string line;
@@ -27,10 +65,17 @@ void BuildPage(const TStrings& names, const std::string& background, bool carria
         // Appended piece by piece into one reused line: a page may have a hundred thousand of them.
         line.clear();
         if (!includeNames) {
-            line.append("<IMG SRC=\"").append(name).append("\">");
+            line.append("<IMG SRC=\"");
+            AppendPageAddress(line, name);
+            line.append("\">");
         } else {
-            line.append("<A HREF=\"").append(name).append("\"><IMG SRC=\"").append(name).append("\" BORDER=");
-            line.append(imageBorder ? "1" : "0").append(" ALIGN=MIDDLE>").append(name).append("</A>");
+            line.append("<A HREF=\"");
+            AppendPageAddress(line, name);
+            line.append("\"><IMG SRC=\"");
+            AppendPageAddress(line, name);
+            line.append("\" BORDER=").append(imageBorder ? "1" : "0").append(" ALIGN=MIDDLE>");
+            AppendPageText(line, name);
+            line.append("</A>");
         }
         if (carriageReturn) line += "<BR>";
         buffer.Add(line);

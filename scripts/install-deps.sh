@@ -25,6 +25,8 @@ else
   # A stand-in `convert` may stand on the PATH: ask for the package itself.
   pkg_ok imagemagick || missing+=(imagemagick)
   have capsh || [ -x /usr/sbin/capsh ] || missing+=(libcap2-bin)
+  # The end-to-end tests open saved pages in a real browser.
+  have chromium || missing+=(chromium)
 fi
 
 [ ${#missing[@]} -eq 0 ] && exit 0

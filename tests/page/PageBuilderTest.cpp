@@ -58,7 +58,7 @@ TEST(PageBuilder, BackgroundGivesOnlyItsNamePart) {
 }
 
 TEST(PageBuilder, NamesAreWrittenUnchangedInEveryPlace) {
-    const std::string odd = "my <b>\"best\" & worst.gif";
+    const std::string odd = "my best & worst (1) +=;,'.gif";
     const std::string longName = std::string(251, 'n') + ".Jpg";  // 255 characters
     TStringList buffer;
     BuildPage(Names({odd, longName}), "", false, true, true, buffer);
@@ -68,6 +68,32 @@ TEST(PageBuilder, NamesAreWrittenUnchangedInEveryPlace) {
                              longName + "</A>");
     BuildPage(Names({odd}), "", true, false, true, buffer);
     EXPECT_EQ(buffer[2], "<IMG SRC=\"" + odd + "\"><BR>");
+}
+
+TEST(PageBuilder, PercentAndHashAreEscapedInTheAddressesOnly) {
+    TStringList buffer;
+    BuildPage(Names({"hash#1.gif", "pct%41.JPG", "100%#.gif"}), "", true, true, false, buffer);
+    ASSERT_EQ(buffer.Count(), 6);
+    EXPECT_EQ(buffer[2], "<A HREF=\"hash%231.gif\"><IMG SRC=\"hash%231.gif\" BORDER=0 ALIGN=MIDDLE>hash#1.gif</A><BR>");
+    EXPECT_EQ(buffer[3], "<A HREF=\"pct%2541.JPG\"><IMG SRC=\"pct%2541.JPG\" BORDER=0 ALIGN=MIDDLE>pct%41.JPG</A><BR>");
+    EXPECT_EQ(buffer[4], "<A HREF=\"100%25%23.gif\"><IMG SRC=\"100%25%23.gif\" BORDER=0 ALIGN=MIDDLE>100%#.gif</A><BR>");
+    BuildPage(Names({"a#b%c.gif"}), "", false, false, false, buffer);
+    EXPECT_EQ(buffer[2], "<IMG SRC=\"a%23b%25c.gif\">");
+}
+
+// No file name on the platform holds these characters; a name that does all the same (a list
+// filled by other means) cannot close the attribute or the tag, or open one.
+TEST(PageBuilder, QuotesAndAngleBracketsNeverReachThePageRaw) {
+    const std::string hostile = "q\" onerror=\"alert(1)\" x=\"<b>.jpg";
+    const std::string asText = "q&quot; onerror=&quot;alert(1)&quot; x=&quot;&lt;b&gt;.jpg";
+    TStringList buffer;
+    BuildPage(Names({hostile}), "C:\\x\\\"><script>.gif", false, true, true, buffer);
+    ASSERT_EQ(buffer.Count(), 5);
+    EXPECT_EQ(buffer[2], BodyLine("&quot;&gt;&lt;script&gt;.gif"));
+    EXPECT_EQ(buffer[3], "<A HREF=\"" + asText + "\"><IMG SRC=\"" + asText + "\" BORDER=1 ALIGN=MIDDLE>" + asText + "</A>");
+    BuildPage(Names({hostile, "#<%>.gif"}), "", true, false, false, buffer);
+    EXPECT_EQ(buffer[2], "<IMG SRC=\"" + asText + "\"><BR>");
+    EXPECT_EQ(buffer[3], "<IMG SRC=\"%23&lt;%25&gt;.gif\"><BR>");
 }
 
 TEST(PageBuilder, EachRunReplacesTheWholeBuffer) {

@@ -1,0 +1,132 @@
+// A page saved by the real program, opened in a real browser (headless Chromium, started outside
+// Wine): every image of the directory is shown, whatever characters its name holds.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "AppDriver.h"
+#include "TestFiles.h"
+#include "UnixShell.h"
+
+namespace {
+
+// A 1 x 1 GIF and a 1 x 1 baseline JPEG (greyscale), the smallest a browser decodes.
+const unsigned char kGif[] = {0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x01, 0x00, 0x01, 0x00, 0x80, 0x00, 0x00, 0xFF,
+                              0x00, 0x00, 0x00, 0x00, 0x00, 0x21, 0xF9, 0x04, 0x00, 0x00, 0x00, 0x00, 0x00, 0x2C,
+                              0x00, 0x00, 0x00, 0x00, 0x01, 0x00, 0x01, 0x00, 0x00, 0x02, 0x02, 0x44, 0x01, 0x00,
+                              0x3B};
+const unsigned char kJpeg[] = {
+    0xFF, 0xD8, 0xFF, 0xDB, 0x00, 0x43, 0x00, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01,
+    0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01,
+    0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01,
+    0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01,
+    0x01, 0x01, 0x01, 0xFF, 0xC0, 0x00, 0x0B, 0x08, 0x00, 0x01, 0x00, 0x01, 0x01, 0x01, 0x11, 0x00, 0xFF,
+    0xC4, 0x00, 0x14, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
+    0x00, 0x00, 0x00, 0x00, 0xFF, 0xC4, 0x00, 0x14, 0x10, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
+    0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xFF, 0xDA, 0x00, 0x08, 0x01, 0x01, 0x00, 0x00,
+    0x3F, 0x00, 0x3F, 0xFF, 0xD9};
+
+std::string Bytes(const unsigned char* data, size_t size) { return std::string(reinterpret_cast<const char*>(data), size); }
+
+// The page that opens the gallery in a frame and, once it and its pictures have loaded, writes one
+// line per picture: "shown" or "missing", then the name the gallery shows beside it.
+const char* const kCheckPage = R"(<!DOCTYPE html>
+<html><body>
+<iframe id="gallery" src="tessellortest.html" width="800" height="600"></iframe>
+<pre id="result">not loaded</pre>
+<script>
+document.getElementById("gallery").addEventListener("load", function () {
+  var lines = [];
+  var images = this.contentDocument.images;
+  for (var i = 0; i < images.length; i++) {
+    var img = images[i];
+    var name = img.parentNode.textContent;
+    lines.push((img.complete && img.naturalWidth > 0 ? "shown " : "missing ") + name);
+  }
+  lines.push("images " + images.length);
+  document.getElementById("result").textContent = lines.join("\n");
+});
+</script>
+</body></html>
+)";
+
+// The page as headless Chromium has it once loaded.
+std::string DumpDom(const std::string& page, const std::string& profileDir, const std::string& output) {
+    const std::string script =
+        "export PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME='" + UnixPath(profileDir) +
+        "'; timeout 120 chromium --headless --no-sandbox --disable-gpu --no-first-run "
+        "--disable-background-networking --disable-component-update --disable-sync "
+        "--allow-file-access-from-files --user-data-dir='" +
+        UnixPath(profileDir) + "' --dump-dom 'file://" + UnixPath(page) + "' >'" + UnixPath(output) +
+        "' 2>/dev/null";
+    const int code = RunOutsideWine(script, 150000);
+    EXPECT_EQ(code, 0) << "chromium failed";
+    return FileExists(output) ? ReadWholeFile(output) : std::string();
+}
+
+std::vector<std::string> ListItems(HWND list) {
+    std::vector<std::string> items;
+    const int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        wchar_t wide[512] = {};
+        SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide));
+        char narrow[1024] = {};
+        WideCharToMultiByte(CP_ACP, 0, wide, -1, narrow, sizeof narrow, nullptr, nullptr);
+        items.push_back(narrow);
+    }
+    return items;
+}
+
+}  // namespace
+
+TEST(BrowserPage, EveryImageOfTheSavedPageIsShownInARealBrowser) {
+    ASSERT_NE(GetFileAttributesA("Z:\\usr\\bin\\chromium"), INVALID_FILE_ATTRIBUTES) << "chromium is not installed";
+    TempDir programDir;
+    TempDir images;
+    TempDir profile;
+    const std::vector<std::string> names = {"a b.gif", "tom&jerry.jpg", "hash#1.gif", "pct%41.gif",
+                                            "caf\xE9.gif", "LOUD.JPG", "100%#.Gif"};
+    for (const std::string& name : names) {
+        const bool gif = name.back() == 'f' || name.back() == 'F';
+        WriteWholeFile(images / name, gif ? Bytes(kGif, sizeof kGif) : Bytes(kJpeg, sizeof kJpeg));
+    }
+    AppDriver app(programDir.Path());
+    app.Start(images.Path());
+    HWND main = app.MainWindow();
+    ASSERT_NE(main, nullptr);
+    HWND directory = app.ChildAt(main, "Button", 12, 60);
+    ASSERT_NE(directory, nullptr);
+    HWND fileList = app.ChildAt(directory, "ListBox", 172, 40);
+    HWND generate = app.ChildAt(main, "Button", 356, 76);
+    ASSERT_NE(fileList, nullptr);
+    ASSERT_NE(generate, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return ListItems(fileList).size() == names.size(); }));
+
+    app.Activate(main);
+    app.Click(generate);
+    ASSERT_NE(app.WaitForDialog(), nullptr);
+    app.Key(VK_RETURN);  // the proposed name, in the directory shown
+    ASSERT_TRUE(app.WaitNoDialog());
+    const std::string page = images / "tessellortest.html";
+    ASSERT_TRUE(WaitFor([&] { return FileExists(page) && ReadWholeFile(page).find("</HTML>") != std::string::npos; }));
+
+    WriteWholeFile(images / "check.html", kCheckPage);
+    const std::string dom = DumpDom(images / "check.html", profile.Path(), programDir / "dom.txt");
+    const size_t start = dom.find("<pre id=\"result\">");
+    ASSERT_NE(start, std::string::npos) << dom;
+    const std::string result = dom.substr(start, dom.find("</pre>", start) - start);
+    EXPECT_NE(result.find("images " + std::to_string(names.size())), std::string::npos) << result;
+    EXPECT_EQ(result.find("missing "), std::string::npos) << result;
+    for (const std::string& name : names) {
+        // The dump is UTF-8; the names shown beside the pictures are those of the list.
+        wchar_t wide[MAX_PATH] = {};
+        MultiByteToWideChar(CP_ACP, 0, name.c_str(), -1, wide, MAX_PATH);
+        char utf8[MAX_PATH * 3] = {};
+        WideCharToMultiByte(CP_UTF8, 0, wide, -1, utf8, sizeof utf8, nullptr, nullptr);
+        std::string shown = std::string("shown ") + utf8;
+        std::string escaped;  // as the dump writes the text of the result line
+        for (char c : shown) escaped += c == '&' ? std::string("&amp;") : std::string(1, c);
+        EXPECT_NE(result.find(escaped), std::string::npos) << name << "\n" << result;
+    }
+}
