@@ -52,3 +52,16 @@ void DoubleClickLine(TCustomListBox& list, int index) {
     SendMessageA(GetParent(list.Handle()), WM_COMMAND, MAKEWPARAM(list.ControlId(), LBN_DBLCLK),
                  reinterpret_cast<LPARAM>(list.Handle()));
 }
+
+LinkedLists::LinkedLists(const std::string& start) {
+    SetCurrentDirectoryA(start.c_str());
+    dirs = new TDirectoryListBox(&form);
+    dirs->SetParent(&form);
+    dirs->SetBounds(8, 8, 200, 300);
+    files = new TFileListBox(&form);
+    files->SetParent(&form);
+    files->SetBounds(220, 8, 200, 300);
+    files->SetMask("*.gif;*.jpg");
+    dirs->SetFileList(files);
+    form.Show();
+}

@@ -28,6 +28,14 @@ private:
     std::string FSavedDir;
 };
 
+// A directory list and a file list linked as in the main window, on a shown form, started in `start`.
+struct LinkedLists {
+    HostForm form;
+    TDirectoryListBox* dirs;
+    TFileListBox* files;
+    explicit LinkedLists(const std::string& start);
+};
+
 std::vector<std::string> Lines(const TStrings& items);
 void Touch(const std::string& path, unsigned attributes = 0);
 

@@ -12,25 +12,6 @@ using Names = std::vector<std::string>;
 
 namespace {
 
-// A directory list and a file list linked as in the main window, on a shown form.
-struct LinkedLists {
-    HostForm form;
-    TDirectoryListBox* dirs;
-    TFileListBox* files;
-    explicit LinkedLists(const std::string& start) {
-        SetCurrentDirectoryA(start.c_str());
-        dirs = new TDirectoryListBox(&form);
-        dirs->SetParent(&form);
-        dirs->SetBounds(8, 8, 200, 300);
-        files = new TFileListBox(&form);
-        files->SetParent(&form);
-        files->SetBounds(220, 8, 200, 300);
-        files->SetMask("*.gif;*.jpg");
-        dirs->SetFileList(files);
-        form.Show();
-    }
-};
-
 // The path lines of a directory: its drive's root, then every folder down to it.
 Names PathLines(const std::string& dir) {
     Names lines{dir.substr(0, 3)};

@@ -20,23 +20,9 @@ void RemoveFromOutside(const std::string& path) {
     ASSERT_EQ(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES) << path << " is still there";
 }
 
-// A directory list and a file list linked as in the main window, showing `shown`.
-struct ShownLists {
-    HostForm form;
-    TDirectoryListBox* dirs;
-    TFileListBox* files;
-    explicit ShownLists(const std::string& shown) {
-        SetCurrentDirectoryA(shown.c_str());
-        dirs = new TDirectoryListBox(&form);
-        dirs->SetParent(&form);
-        dirs->SetBounds(8, 8, 200, 300);
-        files = new TFileListBox(&form);
-        files->SetParent(&form);
-        files->SetBounds(220, 8, 200, 300);
-        files->SetMask("*.gif;*.jpg");
-        dirs->SetFileList(files);
-        form.Show();
-    }
+// The linked lists of the main window, showing `shown`.
+struct ShownLists : LinkedLists {
+    explicit ShownLists(const std::string& shown) : LinkedLists(shown) {}
     void ExpectAgreement(const char* after) const {
         EXPECT_EQ(GetCurrentDir(), dirs->CurrentDir()) << after;
         EXPECT_EQ(files->CurrentDir(), dirs->CurrentDir()) << after;
