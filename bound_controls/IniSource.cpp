@@ -53,14 +53,14 @@ bool TIniSource::Modified() {
 }
 
 void TIniSource::Save() {
-    ++FSaving;
-    try {
+    {
+        struct SavingScope {
+            int& depth;
+            ~SavingScope() { --depth; }
+        } scope{++FSaving};
         Broadcast(IM_SAVE);
-    } catch (...) {
-        --FSaving;
-        throw;
     }
-    if (--FSaving > 0) return;
+    if (FSaving > 0) return;
     std::vector<TControlRef> later;
     later.swap(FLaterRefreshes);
     for (const TControlRef& refresh : later)

@@ -38,9 +38,11 @@ void DropFirstFolder(std::string& dir) {
 
 }  // namespace
 
-bool IsExistingDirectory(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+bool HasLeftRemovedDir(const std::string& shown) {
+    const std::string processDir = GetCurrentDir();
+    if (processDir.empty() || processDir == shown) return false;
+    const DWORD attributes = GetFileAttributesA(shown.c_str());
+    return attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 TTargetPath SplitTargetPath(const std::string& text) {

@@ -18,8 +18,9 @@ struct TTargetPath {
 // where the split left it, which callers compare with where they stand.
 TTargetPath SplitTargetPath(const std::string& text);
 
-// Whether `path` names a directory that exists now.
-bool IsExistingDirectory(const std::string& path);
+// Whether the directory `shown` is gone and the process stands elsewhere, where a list showing it
+// should follow after a failed move.
+bool HasLeftRemovedDir(const std::string& shown);
 
 // The path with its first folders, then its drive, replaced by "..." until its text fits `width`
 // on the canvas (or nothing more can go).

@@ -129,14 +129,13 @@ void TDirectoryListBox::SetCurrentDir(const std::string& path) {
 }
 
 void TDirectoryListBox::FollowProcessDir() {
-    const std::string processDir = GetCurrentDir();
-    if (FFollowing || processDir.empty() || processDir == FCurrentDir || IsExistingDirectory(FCurrentDir)) return;
+    if (FFollowing || !HasLeftRemovedDir(FCurrentDir)) return;
     FFollowing = true;
     struct Reset {
         bool& flag;
         ~Reset() { flag = false; }
     } reset{FFollowing};
-    SetCurrentDir(processDir);
+    SetCurrentDir(GetCurrentDir());
 }
 
 void TDirectoryListBox::MoveToDrive(char letter) {

@@ -207,7 +207,7 @@ void TFileListBox::SetSelectedPath(const std::string& path) {
         try {
             if (FDirListLink)
                 FDirListLink->FollowProcessDir();
-            else if (GetCurrentDir() != FCurrentDir && !IsExistingDirectory(FCurrentDir))
+            else if (HasLeftRemovedDir(FCurrentDir))
                 SetCurrentDir(GetCurrentDir());
         } catch (const Exception&) {
         }

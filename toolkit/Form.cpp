@@ -167,10 +167,14 @@ TWinControl* TForm::ActiveControl() const {
 
 void TForm::SetActiveControl(TWinControl* control) {
     if (control == FActiveControl) return;
+    LinkActiveControl(control);
+    if (control && HandleAllocated() && GetActiveWindow() == Handle()) FocusActiveControl();
+}
+
+void TForm::LinkActiveControl(TWinControl* control) {
     if (FActiveControl) RemoveFreeNotification(FActiveControl);
     FActiveControl = control;
     if (control) FreeNotification(control);
-    if (control && HandleAllocated() && GetActiveWindow() == Handle()) FocusActiveControl();
 }
 
 void TForm::Notification(TComponent* component, TOperation operation) {
@@ -179,12 +183,8 @@ void TForm::Notification(TComponent* component, TOperation operation) {
 }
 
 void TForm::RememberFocus() {
-    if (TWinControl* focused = ControlHolding(this, GetFocus())) {
-        if (focused == FActiveControl) return;
-        if (FActiveControl) RemoveFreeNotification(FActiveControl);
-        FActiveControl = focused;
-        FreeNotification(focused);
-    }
+    TWinControl* focused = ControlHolding(this, GetFocus());
+    if (focused && focused != FActiveControl) LinkActiveControl(focused);
 }
 
 void TForm::FocusActiveControl() {

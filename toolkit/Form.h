@@ -79,9 +79,9 @@ private:
     bool ClickButton(TButton* button);
     // Focuses ActiveControl, or else the first tab stop, or else the form itself.
     void FocusActiveControl();
-    // The control of this form that holds the window, or none.
-    TWinControl* ControlOfWindow(HWND window);
     void RememberFocus();
+    // Links the control that takes the focus when the form is next activated.
+    void LinkActiveControl(TWinControl* control);
 
     TWinControl* FActiveControl = nullptr;
 
