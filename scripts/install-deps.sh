@@ -20,6 +20,10 @@ else
   have wine || missing+=(wine)
   [ -x /usr/lib/wine/wine64 ] || missing+=(wine64)
   pkg_ok fonts-wine || missing+=(fonts-wine)
+  # The information dialog's titles name Arial, which every Windows has; under Wine the face made
+  # to its measures is Liberation Sans. Installed everywhere, so the tests, the screenshots and
+  # `make run` all draw those titles with it, whatever other fonts the machine happens to have.
+  pkg_ok fonts-liberation || missing+=(fonts-liberation)
   [ -f /usr/src/googletest/CMakeLists.txt ] || missing+=(googletest)
   have xwd || missing+=(x11-apps)
   # A stand-in `convert` may stand on the PATH: ask for the package itself.

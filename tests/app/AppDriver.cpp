@@ -26,9 +26,11 @@ std::string ClassOf(HWND window) {
 
 // The program's own windows that are no dialogs: the input method's, and the application window
 // that stands for the program in the task bar.
+// Windows of the program that are no dialog: its hidden application window, the input method's, and
+// an open menu's popup (seen before the menu item's dialog when the machine is slow).
 bool IsApplicationWindow(HWND window) {
     const std::string name = ClassOf(window);
-    return name == "IME" || name == "TessellorApplication";
+    return name == "IME" || name == "TessellorApplication" || name == "#32768";
 }
 
 void SendKey(WORD vk, bool up) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 #include "Application.h"
 #include "DialogDriver.h"
@@ -32,13 +33,37 @@ RECT Union(const RECT& a, const RECT& b) {
     return r;
 }
 
-std::vector<COLORREF> Snapshot(TForm& form, const RECT& area) {
-    std::vector<COLORREF> pixels;
-    CountPixels(form, area, [&](COLORREF c) {
-        pixels.push_back(c);
-        return false;
-    });
-    return pixels;
+// The pixels of a rectangle of the form's client area, read once, addressed in client coordinates.
+class PixelGrid {
+public:
+    PixelGrid(TForm& form, const RECT& area) : FArea(area) {
+        CountPixels(form, area, [&](COLORREF c) {
+            FColours.push_back(c);
+            return false;
+        });
+    }
+    COLORREF At(int x, int y) const {
+        if (x < FArea.left || x >= FArea.right || y < FArea.top || y >= FArea.bottom) return CLR_INVALID;
+        return FColours[(y - FArea.top) * (FArea.right - FArea.left) + (x - FArea.left)];
+    }
+    template <class F> void ForEach(F visit) const {
+        for (int y = FArea.top; y < FArea.bottom; ++y)
+            for (int x = FArea.left; x < FArea.right; ++x) visit(x, y, At(x, y));
+    }
+    template <class F> int Count(F match) const {
+        int n = 0;
+        ForEach([&](int, int, COLORREF c) { n += match(c) ? 1 : 0; });
+        return n;
+    }
+    bool operator==(const PixelGrid& other) const { return FColours == other.FColours; }
+
+private:
+    RECT FArea;
+    std::vector<COLORREF> FColours;
+};
+
+void Repaint(TForm& form) {
+    RedrawWindow(form.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 // The layout of the dialog: the address pair, then per product title shadow, title, (subtitle),
@@ -138,21 +163,45 @@ TEST(ProductDialog, TransparentTitlesShowTheirShadowUnderneathWhateverRepaints) 
     for (const Pair& pair : {Pair{form->Label1, form->Label2, kLime}, Pair{form->Label4, form->Label5, kLime},
                              Pair{form->Label8, form->Label11, kLime}, Pair{form->Label9, form->Label10, kRed}}) {
         const std::string name = pair.Top->Name;
-        const RECT area = Union(PlaceOf(*form, pair.Shadow->Name), PlaceOf(*form, name));
-        const int top = CountPixels(*form, area, [&](COLORREF c) { return Near(c, pair.TopColour); });
-        const int shadow = CountPixels(*form, area, [&](COLORREF c) { return Near(c, kGrey, 8); });
-        const int faces = CountPixels(*form, area, [&](COLORREF c) { return c == face; });
-        // The top copy covers most of its shadow: only a rim of grey shows, and no control ground.
-        EXPECT_GT(shadow, 10) << name;
-        EXPECT_GT(top, 2 * shadow) << name;
-        EXPECT_EQ(faces, 0) << name;
+        const RECT shadowPlace = PlaceOf(*form, pair.Shadow->Name);
+        const RECT topPlace = PlaceOf(*form, name);
+        const POINT offset{shadowPlace.left - topPlace.left, shadowPlace.top - topPlace.top};
+        const RECT area = Union(shadowPlace, topPlace);
+
+        // The ground, the shadow alone, then the shadow with its top copy over it.
+        const auto paint = [&](bool shadow, bool top) {
+            pair.Shadow->SetVisible(shadow);
+            pair.Top->SetVisible(top);
+            Repaint(*form);
+            return PixelGrid(*form, area);
+        };
+        const PixelGrid ground = paint(false, false);
+        const PixelGrid alone = paint(true, false);
+        const PixelGrid both = paint(true, true);
+
+        // Whatever the face, the top copy covers its shadow but a rim: part of the shadow's ink goes
+        // under it, and what is left shows beside the top copy's own ink, one shadow offset away.
+        int shadowInk = 0, rim = 0, rimBesideTop = 0;
+        alone.ForEach([&](int x, int y, COLORREF c) {
+            if (c == ground.At(x, y)) return;
+            ++shadowInk;
+            if (both.At(x, y) != c) return;
+            ++rim;
+            const int tx = x - offset.x, ty = y - offset.y;
+            if (both.At(tx, ty) != alone.At(tx, ty)) ++rimBesideTop;
+        });
+        EXPECT_GT(shadowInk, 10) << name;
+        EXPECT_GT(rim, 10) << name;
+        EXPECT_LT(rim, shadowInk) << name;
+        EXPECT_EQ(rimBesideTop, rim) << name;
+        EXPECT_GT(both.Count([&](COLORREF c) { return Near(c, pair.TopColour); }), 10) << name;
+        EXPECT_EQ(both.Count([&](COLORREF c) { return c == face; }), 0) << name;
 
         // Repainting one copy alone must not bring the shadow to the top.
-        const std::vector<COLORREF> before = Snapshot(*form, area);
         for (TLabel* label : {pair.Shadow, pair.Top}) {
             InvalidateRect(label->Handle(), nullptr, TRUE);
             UpdateWindow(label->Handle());
-            EXPECT_EQ(Snapshot(*form, area), before) << name << " after repainting " << label->Name;
+            EXPECT_TRUE(PixelGrid(*form, area) == both) << name << " after repainting " << label->Name;
         }
     }
     // Descriptions: white on the black ground.
