@@ -24,6 +24,23 @@ bool NarrowExactly(const wchar_t* name, char* out, int size) {
     return written > 0 && !usedDefault;
 }
 
+// Whether Windows could hold `name` as a file or folder name: no character of \ / : * ? " < > |
+// or code 1 to 31, and no dot or blank at the end ("." and ".." aside). Wine hands Linux names
+// through unchanged; such a name would open something else, match as a wildcard, or carry script.
+bool IsWindowsName(const wchar_t* name) {
+    if ((name[0] == L'.' && name[1] == 0) || (name[0] == L'.' && name[1] == L'.' && name[2] == 0)) return true;
+    const wchar_t* c = name;
+    for (; *c; ++c) {
+        if (*c < 32) return false;
+        switch (*c) {
+            case L'\\': case L'/': case L':': case L'*': case L'?': case L'"': case L'<': case L'>': case L'|':
+                return false;
+            default: break;
+        }
+    }
+    return c != name && c[-1] != L'.' && c[-1] != L' ';
+}
+
 }  // namespace
 
 TFileFind::TFileFind(const std::string& pattern, DWORD attributes) : FAttributes(attributes) {
@@ -36,7 +53,7 @@ TFileFind::~TFileFind() {
 }
 
 bool TFileFind::Passes() {
-    return (FData.dwFileAttributes & kSkippedUnlessAsked & ~FAttributes) == 0 &&
+    return (FData.dwFileAttributes & kSkippedUnlessAsked & ~FAttributes) == 0 && IsWindowsName(FData.cFileName) &&
            NarrowExactly(FData.cFileName, FName, static_cast<int>(sizeof FName));
 }
 

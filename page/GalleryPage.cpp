@@ -11,10 +11,12 @@
 
 namespace {
 
-// One character of a name as page text. No real file name holds '"', '<' or '>'; should one arrive
-// all the same, it cannot end the attribute or the tag it stands in.
+// One character of a name as page text, HTML-escaped: a browser reads "&amp;", "&copy" or "&not"
+// in a name as a character reference, and no real file name holds '"', '<' or '>'; should one
+// arrive all the same, it cannot end the attribute or the tag it stands in.
 void AppendPageChar(std::string& out, char c) {
     switch (c) {
+        case '&': out += "&amp;"; break;
         case '"': out += "&quot;"; break;
         case '<': out += "&lt;"; break;
         case '>': out += "&gt;"; break;
@@ -26,23 +28,26 @@ void AppendPageText(std::string& out, const std::string& name) {
     for (char c : name) AppendPageChar(out, c);
 }
 
-// A name as the address of a picture or link: a browser would read '%' as the start of an escape
-// and '#' as the start of a fragment, so both are escaped; everything else is page text.
+// A name as the address of a picture, link or background: a browser would read '%' as the start
+// of an escape and '#' as the start of a fragment, and drops a leading blank, so these are
+// escaped; everything else is page text.
 void AppendPageAddress(std::string& out, const std::string& name) {
-    for (char c : name) {
-        if (c == '%')
+    const bool leadingBlank = !name.empty() && name[0] == ' ';
+    if (leadingBlank) out += "%20";
+    for (auto c = name.begin() + (leadingBlank ? 1 : 0); c != name.end(); ++c) {
+        if (*c == '%')
             out += "%25";
-        else if (c == '#')
+        else if (*c == '#')
             out += "%23";
         else
-            AppendPageChar(out, c);
+            AppendPageChar(out, *c);
     }
 }
 
-std::string AsPageText(const std::string& name) {
-    std::string text;
-    AppendPageText(text, name);
-    return text;
+std::string AsPageAddress(const std::string& name) {
+    std::string address;
+    AppendPageAddress(address, name);
+    return address;
 }
 
 }  // namespace
@@ -54,7 +59,7 @@ void BuildPage(const TStrings& names, const std::string& background, bool carria
     buffer.Add("<HTML>");
     buffer.Add(std::string("<HEAD><TITLE> Tessellor 1.01 -  ") + kMakerWebAddress + " </TITLE></HEAD>");
     if (!background.empty())
-        buffer.Add("<BODY BACKGROUND=\"" + AsPageText(ExtractFileName(background)) +
+        buffer.Add("<BODY BACKGROUND=\"" + AsPageAddress(ExtractFileName(background)) +
                    "\" BGCOLOR=#FFFFFF TEXT=#000000 LINK=#00007B ALINK=#FF0000>");
     const int count = names.Count();
     std::string line;

@@ -74,6 +74,9 @@ std::string RememberedDirectory(char drive) {
 }  // namespace
 
 void ChangeDir(const std::string& path) {
+    // Kept wide, so that going back never depends on what the single-byte calls can report.
+    wchar_t before[MAX_PATH * 2] = {};
+    const DWORD beforeLength = GetCurrentDirectoryW(MAX_PATH * 2, before);
     const bool driveOnly = path.size() == 2 && path[1] == ':';
     std::string target = driveOnly ? RememberedDirectory(path[0]) : path;
     if (!SetCurrentDirectoryA(target.c_str())) {
@@ -87,5 +90,12 @@ void ChangeDir(const std::string& path) {
         if (code != 0) throw EInOutError(InOutErrorMessage(code), code);
     }
     const std::string now = GetCurrentDir();
+    if (now.empty()) {
+        // The platform took a path at its length limit that it cannot report back (Wine does, for
+        // 260 to 262 characters): nothing could name where the process stands, so the change fails
+        // as one to a path too long, and the process goes back.
+        if (beforeLength > 0 && beforeLength < MAX_PATH * 2) SetCurrentDirectoryW(before);
+        throw EInOutError(InOutErrorMessage(ERROR_FILENAME_EXCED_RANGE), ERROR_FILENAME_EXCED_RANGE);
+    }
     if (now.size() >= 2 && now[1] == ':') SetEnvironmentVariableA(DriveVariable(now[0]).c_str(), now.c_str());
 }

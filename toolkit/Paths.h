@@ -15,6 +15,8 @@ std::string JoinPath(const std::string& directory, const std::string& name);
 // The process's current directory as the platform reports it.
 std::string GetCurrentDir();
 // Makes `path` the process's current directory; raises EInOutError with the platform's reason.
+// A directory that the platform enters but cannot report back is refused (error 206, a path too
+// long), and the process stays where it was.
 void ChangeDir(const std::string& path);
 // The message of EInOutError for a platform error code.
 std::string InOutErrorMessage(int errorCode);

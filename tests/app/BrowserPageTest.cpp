@@ -2,6 +2,7 @@
 // Wine): every image of the directory is shown, whatever characters its name holds.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -30,22 +31,32 @@ const unsigned char kJpeg[] = {
 std::string Bytes(const unsigned char* data, size_t size) { return std::string(reinterpret_cast<const char*>(data), size); }
 
 // The page that opens the gallery in a frame and, once it and its pictures have loaded, writes one
-// line per picture: "shown" or "missing", then the name the gallery shows beside it.
+// line per picture: "shown" or "missing", then the name the gallery shows beside it; a "mismatch"
+// line for every link whose text is not the name of the file it and its picture point at; and
+// whether the page's background loads.
 const char* const kCheckPage = R"(<!DOCTYPE html>
 <html><body>
 <iframe id="gallery" src="tessellortest.html" width="800" height="600"></iframe>
 <pre id="result">not loaded</pre>
 <script>
+function fileName(url) { return decodeURIComponent(url.substring(url.lastIndexOf("/") + 1)); }
 document.getElementById("gallery").addEventListener("load", function () {
+  var doc = this.contentDocument;
   var lines = [];
-  var images = this.contentDocument.images;
+  var images = doc.images;
   for (var i = 0; i < images.length; i++) {
     var img = images[i];
     var name = img.parentNode.textContent;
     lines.push((img.complete && img.naturalWidth > 0 ? "shown " : "missing ") + name);
+    if (name !== fileName(img.src) || name !== fileName(img.parentNode.href))
+      lines.push("mismatch [" + name + "] [" + fileName(img.src) + "] [" + fileName(img.parentNode.href) + "]");
   }
   lines.push("images " + images.length);
-  document.getElementById("result").textContent = lines.join("\n");
+  var show = function () { document.getElementById("result").textContent = lines.join("\n"); };
+  var background = new Image();
+  background.onload = function () { lines.push("background " + fileName(background.src)); show(); };
+  background.onerror = function () { lines.push("background failed " + background.src); show(); };
+  background.src = new URL(doc.body.getAttribute("background"), doc.baseURI).href;
 });
 </script>
 </body></html>
@@ -53,11 +64,12 @@ document.getElementById("gallery").addEventListener("load", function () {
 
 // The page as headless Chromium has it once loaded.
 std::string DumpDom(const std::string& page, const std::string& profileDir, const std::string& output) {
+    // The time budget lets the check page's own load of the background end before the dump.
     const std::string script =
         "export PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME='" + UnixPath(profileDir) +
         "'; timeout 120 chromium --headless --no-sandbox --disable-gpu --no-first-run "
         "--disable-background-networking --disable-component-update --disable-sync "
-        "--allow-file-access-from-files --user-data-dir='" +
+        "--allow-file-access-from-files --virtual-time-budget=20000 --user-data-dir='" +
         UnixPath(profileDir) + "' --dump-dom 'file://" + UnixPath(page) + "' >'" + UnixPath(output) +
         "' 2>/dev/null";
     const int code = RunOutsideWine(script, 150000);
@@ -80,18 +92,29 @@ std::vector<std::string> ListItems(HWND list) {
 
 }  // namespace
 
-TEST(BrowserPage, EveryImageOfTheSavedPageIsShownInARealBrowser) {
+// The images of the saved page are named by every name Windows can hold; the names it cannot hold,
+// which Wine hands on from a Linux disk, reach neither the list nor the page.
+TEST(BrowserPage, EveryImageOfTheSavedPageIsShownInARealBrowserUnderItsOwnName) {
     ASSERT_NE(GetFileAttributesA("Z:\\usr\\bin\\chromium"), INVALID_FILE_ATTRIBUTES) << "chromium is not installed";
     TempDir programDir;
     TempDir images;
     TempDir profile;
-    const std::vector<std::string> names = {"a b.gif", "tom&jerry.jpg", "hash#1.gif", "pct%41.gif",
-                                            "caf\xE9.gif", "LOUD.JPG", "100%#.Gif"};
+    struct RemovedOutside {
+        const TempDir& dir;
+        ~RemovedOutside() { RemoveOutsideWine(dir.Path()); }
+    } removed{images};
+    std::vector<std::string> names = {"a b.gif",  "tom&jerry.jpg", "hash#1.gif", "pct%41.gif",    "caf\xE9.gif",
+                                      "LOUD.JPG", "100%#.Gif",     " lead.gif",  "x&amp;y.jpg",   "a&copy.gif",
+                                      "not&notit.gif", "bg#1.gif"};
     for (const std::string& name : names) {
         const bool gif = name.back() == 'f' || name.back() == 'F';
         WriteWholeFile(images / name, gif ? Bytes(kGif, sizeof kGif) : Bytes(kJpeg, sizeof kJpeg));
     }
+    ASSERT_TRUE(MakeOutsideWine(images.Path(), {"javascript:parent.pwned=1;.5.gif", "a?b.gif", "back\\slash.gif",
+                                                "colon:x.gif", "tab\tx.gif", "cr\rx.gif", "lf\nx.gif", "trail.gif.",
+                                                "blank.gif ", "quote\"x.gif"}));
     AppDriver app(programDir.Path());
+    WriteWholeFile(app.IniPath(), "[Tessellor]\r\nBackgroundImage=" + (images / "bg#1.gif") + "\r\n");
     app.Start(images.Path());
     HWND main = app.MainWindow();
     ASSERT_NE(main, nullptr);
@@ -101,7 +124,11 @@ TEST(BrowserPage, EveryImageOfTheSavedPageIsShownInARealBrowser) {
     HWND generate = app.ChildAt(main, "Button", 356, 76);
     ASSERT_NE(fileList, nullptr);
     ASSERT_NE(generate, nullptr);
-    ASSERT_TRUE(WaitFor([&] { return ListItems(fileList).size() == names.size(); }));
+    ASSERT_TRUE(WaitFor([&] { return ListItems(fileList).size() >= names.size(); }));
+    std::vector<std::string> listed = ListItems(fileList);
+    std::sort(listed.begin(), listed.end());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(listed, names);
 
     app.Activate(main);
     app.Click(generate);
@@ -110,6 +137,13 @@ TEST(BrowserPage, EveryImageOfTheSavedPageIsShownInARealBrowser) {
     ASSERT_TRUE(app.WaitNoDialog());
     const std::string page = images / "tessellortest.html";
     ASSERT_TRUE(WaitFor([&] { return FileExists(page) && ReadWholeFile(page).find("</HTML>") != std::string::npos; }));
+    const std::string bytes = ReadWholeFile(page);
+    EXPECT_EQ(bytes.find("javascript"), std::string::npos);
+    // Every line ends with CR LF, and no CR or LF stands anywhere else.
+    size_t lineEnds = 0;
+    for (size_t at = bytes.find("\r\n"); at != std::string::npos; at = bytes.find("\r\n", at + 2)) ++lineEnds;
+    EXPECT_EQ(lineEnds, static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\r')));
+    EXPECT_EQ(lineEnds, static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')));
 
     WriteWholeFile(images / "check.html", kCheckPage);
     const std::string dom = DumpDom(images / "check.html", profile.Path(), programDir / "dom.txt");
@@ -118,13 +152,15 @@ TEST(BrowserPage, EveryImageOfTheSavedPageIsShownInARealBrowser) {
     const std::string result = dom.substr(start, dom.find("</pre>", start) - start);
     EXPECT_NE(result.find("images " + std::to_string(names.size())), std::string::npos) << result;
     EXPECT_EQ(result.find("missing "), std::string::npos) << result;
+    EXPECT_EQ(result.find("mismatch "), std::string::npos) << result;
+    EXPECT_NE(result.find("\nbackground bg#1.gif"), std::string::npos) << result;
     for (const std::string& name : names) {
         // The dump is UTF-8; the names shown beside the pictures are those of the list.
         wchar_t wide[MAX_PATH] = {};
         MultiByteToWideChar(CP_ACP, 0, name.c_str(), -1, wide, MAX_PATH);
         char utf8[MAX_PATH * 3] = {};
         WideCharToMultiByte(CP_UTF8, 0, wide, -1, utf8, sizeof utf8, nullptr, nullptr);
-        std::string shown = std::string("shown ") + utf8;
+        std::string shown = std::string("shown ") + utf8 + "\n";
         std::string escaped;  // as the dump writes the text of the result line
         for (char c : shown) escaped += c == '&' ? std::string("&amp;") : std::string(1, c);
         EXPECT_NE(result.find(escaped), std::string::npos) << name << "\n" << result;

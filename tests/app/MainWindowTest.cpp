@@ -5,6 +5,7 @@
 
 #include "AppDriver.h"
 #include "TestFiles.h"
+#include "UnixShell.h"
 
 namespace {
 
@@ -170,6 +171,45 @@ TEST(MainWindow, StartsInTheDefaultDirectoryElseInTheLastUsedOne) {
         EXPECT_TRUE(WaitFor([&] { return ListItems(c.FileList) == std::vector<std::string>{"in-last.gif"}; }));
         EXPECT_FALSE(IsChecked(c.Carriage));
         EXPECT_TRUE(IsChecked(c.IncludeNames));
+    }
+}
+
+// Wine enters a directory of 260 to 262 characters but cannot report it back: as default directory
+// it is refused as a path too long, the lists stay where the program started, and closing keeps
+// that directory as the last one used.
+TEST(MainWindow, ADefaultDirectoryBeyondThePathLimitIsRefusedAtStart) {
+    for (size_t length : {259u, 260u, 263u}) {
+        TempDir programDir;
+        TempDir start;
+        TempDir base;
+        DeepDir deep(base.Path(), length);
+        ASSERT_EQ(deep.Path().size(), length);
+        ASSERT_TRUE(deep.Touch("deep.gif"));
+        WriteWholeFile(start / "start.gif", "x");
+        AppDriver app(programDir.Path());
+        WriteIni(app.IniPath(), "DefaultDir=" + deep.Path() + "\r\n");
+        app.Start(start.Path());
+        MainControls c(app);
+        ASSERT_TRUE(c.AllFound());
+        if (length == 259) {
+            EXPECT_TRUE(WaitFor([&] { return ListItems(c.FileList) == std::vector<std::string>{"deep.gif"}; }));
+            EXPECT_EQ(CurrentLine(c.DirList), deep.Name());
+        } else {
+            HWND box = app.WaitForDialog();
+            ASSERT_NE(box, nullptr) << length;
+            WindowView view(box);
+            EXPECT_EQ(view.Caption(), "Tessellor");
+            EXPECT_EQ(view.Text(), "I/O error 206.") << length;
+            app.Activate(box);
+            app.Key(VK_RETURN);
+            ASSERT_TRUE(app.WaitNoDialog());
+            EXPECT_EQ(ListItems(c.FileList), std::vector<std::string>{"start.gif"});
+            EXPECT_EQ(CurrentLine(c.DirList), LastElement(start.Path()));
+        }
+        app.Activate(c.Main);
+        app.Key(VK_F4, true);  // Alt+F4 closes the window and keeps the settings
+        EXPECT_EQ(app.WaitForExit(), 0);
+        EXPECT_EQ(IniValue(app.IniPath(), "LastUsedDir"), length == 259 ? deep.Path() : start.Path()) << length;
     }
 }
 

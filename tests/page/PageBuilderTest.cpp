@@ -46,8 +46,8 @@ TEST(PageBuilder, BackgroundGivesOnlyItsNamePart) {
         std::string Picture;
     } cases[] = {{"C:\\site\\paper.gif", "paper.gif"}, {"paper.gif", "paper.gif"},
                  {"img/paper.gif", "img/paper.gif"}, {"D:\\", ""},
-                 {"C:", ""},                           {" ", " "},
-                 {"C:paper.gif", "paper.gif"},         {"\\\\server\\share\\a b&c.jpg", "a b&c.jpg"}};
+                 {"C:", ""},                           {"C:paper.gif", "paper.gif"},
+                 {"\\\\server\\share\\a b.jpg", "a b.jpg"}};
     for (const auto& c : cases) {
         BuildPage(TStringList(), c.Text, true, true, true, buffer);
         EXPECT_EQ(Lines(buffer), (std::vector<std::string>{"<HTML>", kTitleLine, BodyLine(c.Picture), "</BODY></HTML>"}))
@@ -58,7 +58,7 @@ TEST(PageBuilder, BackgroundGivesOnlyItsNamePart) {
 }
 
 TEST(PageBuilder, NamesAreWrittenUnchangedInEveryPlace) {
-    const std::string odd = "my best & worst (1) +=;,'.gif";
+    const std::string odd = "my best - worst (1) +=;,'.gif";
     const std::string longName = std::string(251, 'n') + ".Jpg";  // 255 characters
     TStringList buffer;
     BuildPage(Names({odd, longName}), "", false, true, true, buffer);
@@ -68,6 +68,53 @@ TEST(PageBuilder, NamesAreWrittenUnchangedInEveryPlace) {
                              longName + "</A>");
     BuildPage(Names({odd}), "", true, false, true, buffer);
     EXPECT_EQ(buffer[2], "<IMG SRC=\"" + odd + "\"><BR>");
+}
+
+// A browser reads "&amp;", "&copy" or "&not" in a name as a character: every '&' of a name is
+// written as "&amp;", in the addresses, the text and the background alike.
+TEST(PageBuilder, AmpersandsAreWrittenAsReferencesInEveryPlace) {
+    TStringList buffer;
+    BuildPage(Names({"x&amp;y.jpg", "a&copy.gif", "not&notit.gif", "tom & jerry.GIF"}), "C:\\site\\r&b&amp;.gif",
+              false, true, false, buffer);
+    ASSERT_EQ(buffer.Count(), 8);
+    EXPECT_EQ(buffer[2], BodyLine("r&amp;b&amp;amp;.gif"));
+    EXPECT_EQ(buffer[3], "<A HREF=\"x&amp;amp;y.jpg\"><IMG SRC=\"x&amp;amp;y.jpg\" BORDER=0 ALIGN=MIDDLE>x&amp;amp;y.jpg</A>");
+    EXPECT_EQ(buffer[4], "<A HREF=\"a&amp;copy.gif\"><IMG SRC=\"a&amp;copy.gif\" BORDER=0 ALIGN=MIDDLE>a&amp;copy.gif</A>");
+    EXPECT_EQ(buffer[5],
+              "<A HREF=\"not&amp;notit.gif\"><IMG SRC=\"not&amp;notit.gif\" BORDER=0 ALIGN=MIDDLE>not&amp;notit.gif</A>");
+    EXPECT_EQ(buffer[6], "<A HREF=\"tom &amp; jerry.GIF\"><IMG SRC=\"tom &amp; jerry.GIF\" BORDER=0 "
+                         "ALIGN=MIDDLE>tom &amp; jerry.GIF</A>");
+    BuildPage(Names({"a&b.gif"}), "", false, false, false, buffer);
+    EXPECT_EQ(buffer[2], "<IMG SRC=\"a&amp;b.gif\">");
+}
+
+// A browser drops blanks before an address: a name's first blank is written "%20" there, and only
+// there; later blanks stay as they are.
+TEST(PageBuilder, ALeadingBlankIsEscapedInTheAddressesOnly) {
+    TStringList buffer;
+    BuildPage(Names({" lead.gif", "  two.jpg", "in side.gif"}), "", false, true, true, buffer);
+    ASSERT_EQ(buffer.Count(), 6);
+    EXPECT_EQ(buffer[2], "<A HREF=\"%20lead.gif\"><IMG SRC=\"%20lead.gif\" BORDER=1 ALIGN=MIDDLE> lead.gif</A>");
+    EXPECT_EQ(buffer[3], "<A HREF=\"%20 two.jpg\"><IMG SRC=\"%20 two.jpg\" BORDER=1 ALIGN=MIDDLE>  two.jpg</A>");
+    EXPECT_EQ(buffer[4], "<A HREF=\"in side.gif\"><IMG SRC=\"in side.gif\" BORDER=1 ALIGN=MIDDLE>in side.gif</A>");
+    BuildPage(Names({" lead.gif"}), "", true, false, false, buffer);
+    EXPECT_EQ(buffer[2], "<IMG SRC=\"%20lead.gif\"><BR>");
+}
+
+// The background is an address as well: the same escapes as a picture's.
+TEST(PageBuilder, TheBackgroundIsEscapedAsAnAddress) {
+    TStringList buffer;
+    const struct {
+        std::string Text;
+        std::string Picture;
+    } cases[] = {{"C:\\site\\bg#1.gif", "bg%231.gif"}, {"100%.gif", "100%25.gif"},
+                 {"D:\\pics\\ lead.gif", "%20lead.gif"}, {" ", "%20"},
+                 {"a b.gif", "a b.gif"}, {"C:\\x\\\"<#%&>.gif", "&quot;&lt;%23%25&amp;&gt;.gif"}};
+    for (const auto& c : cases) {
+        BuildPage(TStringList(), c.Text, false, true, true, buffer);
+        EXPECT_EQ(Lines(buffer), (std::vector<std::string>{"<HTML>", kTitleLine, BodyLine(c.Picture), "</BODY></HTML>"}))
+            << "background " << c.Text;
+    }
 }
 
 TEST(PageBuilder, PercentAndHashAreEscapedInTheAddressesOnly) {

@@ -5,6 +5,7 @@
 #include "Exceptions.h"
 #include "Paths.h"
 #include "TestFiles.h"
+#include "UnixShell.h"
 
 TEST(Paths, PartsUseOnlyBackslashAndColon) {
     EXPECT_EQ(ExtractFilePath("C:\\site\\paper.gif"), "C:\\site\\");
@@ -67,5 +68,34 @@ TEST(Paths, DriveOnlyPathGoesBackToTheDirectoryLastUsedThere) {
     ChangeDir(dir.Path());
     ChangeDir(std::string(1, dir.Path()[0]) + ":");
     EXPECT_EQ(GetCurrentDir(), dir.Path());
+    ChangeDir(start);
+}
+
+// Wine enters a directory of up to 262 characters but cannot report one of 260 or more: such a
+// change fails as one to a path too long, and the process stays where it was.
+TEST(Paths, ADirectoryThePlatformCannotReportBackIsNotEntered) {
+    const std::string start = GetCurrentDir();
+    TempDir dir;
+    {
+        DeepDir fits(dir.Path(), 259);
+        ASSERT_EQ(fits.Path().size(), 259u);
+        ChangeDir(fits.Path());
+        EXPECT_EQ(GetCurrentDir(), fits.Path());
+        ChangeDir(dir.Path());
+    }
+    for (size_t length : {260u, 262u, 263u}) {
+        TempDir base;
+        DeepDir deep(base.Path(), length);
+        ASSERT_EQ(deep.Path().size(), length);
+        ChangeDir(dir.Path());
+        try {
+            ChangeDir(deep.Path());
+            ADD_FAILURE() << "no error at " << length;
+        } catch (const EInOutError& e) {
+            EXPECT_EQ(e.ErrorCode, 206) << length;
+            EXPECT_EQ(e.Message(), "I/O error 206") << length;
+        }
+        EXPECT_EQ(GetCurrentDir(), dir.Path()) << length;
+    }
     ChangeDir(start);
 }
