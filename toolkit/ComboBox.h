@@ -48,6 +48,8 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
+    // The item height too; a list that fits its items to its font fits them again after.
+    void ChangeScale(int to, int from) override;
     void CreateWnd() override;
     void DestroyWnd() override;
     // The text of the edit part changed, or the user picked another item.

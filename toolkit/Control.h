@@ -89,7 +89,12 @@ public:
     TNotifyEvent OnClick;
     virtual void Click();
 
+    // Scales the control from a screen of `from` pixels per inch to one of `to`: place, size, its
+    // own font (with ParentFont it follows the parent's) and what its kind draws at a given size.
+    void ScaleBy(int to, int from) { ChangeScale(to, from); }
+
 protected:
+    virtual void ChangeScale(int to, int from);
     // The effective font changed: the control's own or, with ParentFont, the parent's.
     virtual void FontChanged() {}
     virtual void ColorChanged() {}
@@ -168,6 +173,9 @@ protected:
         HICON ClassIcon = nullptr;
     };
     virtual void CreateParams(TCreateParams& params);
+    // The children first, then the control itself: a font the children take from it then
+    // arrives once they have their new sizes, and what they compute from it stands.
+    void ChangeScale(int to, int from) override;
     // Makes the window and the windows of the child controls; overrides call it first, then add theirs.
     virtual void CreateWnd();
     virtual void DestroyWnd();

@@ -63,6 +63,11 @@ void TCustomListBox::SetItemHeight(int height) {
     RecreateWnd();
 }
 
+void TCustomListBox::ChangeScale(int to, int from) {
+    SetItemHeight(MulDiv(FItemHeight, to, from));
+    TWinControl::ChangeScale(to, from);
+}
+
 void TCustomListBox::SetSorted(bool value) {
     if (value == FSorted) return;
     FSorted = value;
