@@ -13,6 +13,8 @@ TLabelAutoSize& TLabelAutoSize::operator=(bool value) {
 
 TLabel::TLabel(TComponent* owner) : TWinControl(owner) { SetBounds(0, 0, 65, 13); }
 
+TLabel::~TLabel() { SetFocusControl(nullptr); }
+
 void TLabel::SetText(const std::string& text) {
     TWinControl::SetText(text);
     AdjustBounds();
@@ -38,8 +40,6 @@ void TLabel::AdjustBounds() {
     const int left = Alignment == TAlignment::taRightJustify ? Left() + Width() - width : Left();
     if (left != Left() || width != Width() || r.bottom != Height()) SetBounds(left, Top(), width, r.bottom);
 }
-
-TLabel::~TLabel() { SetFocusControl(nullptr); }
 
 void TLabel::SetFocusControl(TWinControl* control) {
     if (FFocusControl) RemoveFreeNotification(FFocusControl);

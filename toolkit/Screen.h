@@ -16,7 +16,7 @@ public:
     // Told after every change of Cursor (for status displays, and for tests that watch the cursor).
     std::function<void(TCursor)> OnCursorChange;
 
-    // The screen's pixels per inch, as the platform reports them for the program's first use.
+    // The screen's pixels per inch, read once: a program keeps the setting it started with.
     int PixelsPerInch() const;
 
 private:
