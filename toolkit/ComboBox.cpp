@@ -104,8 +104,14 @@ void TCustomComboBox::SetItemHeight(int height) {
 void TCustomComboBox::ChangeScale(int to, int from) {
     TWinControl::ChangeScale(to, from);
     // A live window is made again: moving it would give its drop-down list the box's own height.
-    FItemHeight = std::max(1, MulDiv(FItemHeight, to, from));
+    FScaledItemHeight = FItemHeight = std::max(1, MulDiv(FItemHeight, to, from));
     RecreateWnd();
+}
+
+void TCustomComboBox::ScaleDone() {
+    TWinControl::ScaleDone();
+    if (FScaledItemHeight > 0) SetItemHeight(FScaledItemHeight);
+    FScaledItemHeight = 0;
 }
 
 void TCustomComboBox::SetSorted(bool value) {

@@ -178,6 +178,10 @@ void TWinControl::ChangeScale(int to, int from) {
     TControl::ChangeScale(to, from);
 }
 
+void TWinControl::ScaleDone() {
+    for (TControl* child : std::vector<TControl*>(FControls)) child->ScaleDone();
+}
+
 void TWinControl::CreateWnd() {
     TCreateParams params;
     CreateParams(params);

@@ -7,9 +7,11 @@
 #include <sstream>
 
 #include "Application.h"
+#include "Bitmap.h"
 #include "ControlsForm.h"
 #include "DialogDriver.h"
 #include "DialogLayout.h"
+#include "FileCtrl.h"
 #include "MessageDlg.h"
 #include "Screen.h"
 #include "main.h"
@@ -97,4 +99,40 @@ TEST(WholeWindow, TheMessageDialogsTextAndButtonsFitInside) {
     EXPECT_EQ(outside, std::vector<std::string>{});
     EXPECT_GT(textNeeds, 0);
     EXPECT_GE(textHeight, textNeeds);
+}
+
+TEST(WholeWindow, ListGlyphsKeepTheirPixelsAndStandCentredInTheirRows) {
+    auto main = std::make_unique<TTessellorForm>(Application);
+    main->Show();
+    TDirectoryListBox* dirs = main->DirectoryListBox1;
+    ASSERT_GT(dirs->Items().Count(), 0);
+    const auto* glyph = dynamic_cast<const TBitmap*>(dirs->Items().GetObject(0));
+    ASSERT_NE(glyph, nullptr);
+    // The layout's item heights, scaled like every other size.
+    EXPECT_EQ(dirs->ItemHeight(), Scaled(16));
+    EXPECT_EQ(main->FileListBox1->ItemHeight(), Scaled(13));
+    RECT item{};
+    SendMessageA(dirs->Handle(), LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
+    EXPECT_EQ(item.bottom - item.top, Scaled(16));
+    RedrawWindow(dirs->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+
+    // The first line's glyph stands 2 pixels in, centred in its row, pixel for pixel as it is.
+    const int left = item.left + 2, top = (item.top + item.bottom - glyph->Height()) / 2;
+    HDC screen = GetDC(dirs->Handle());
+    HDC picture = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(picture, glyph->Handle());
+    int compared = 0, differing = 0;
+    for (int y = 0; y < glyph->Height(); ++y)
+        for (int x = 0; x < glyph->Width(); ++x) {
+            const COLORREF want = GetPixel(picture, x, y);
+            if (want == glyph->TransparentColor()) continue;
+            ++compared;
+            if (GetPixel(screen, left + x, top + y) != want) ++differing;
+        }
+    SelectObject(picture, old);
+    DeleteDC(picture);
+    ReleaseDC(dirs->Handle(), screen);
+    main->Hide();
+    EXPECT_GT(compared, 20);
+    EXPECT_EQ(differing, 0) << "of " << compared << " glyph pixels";
 }

@@ -57,6 +57,18 @@ public:
     TImage* Picture;
 };
 
+// A list that fits its items to its font whenever the font changes, as the browsing lists do.
+class FontFittedList : public TCustomListBox {
+public:
+    using TCustomListBox::TCustomListBox;
+
+protected:
+    void FontChanged() override {
+        TCustomListBox::FontChanged();
+        SetItemHeight(FontLineHeight(EffectiveFont()));
+    }
+};
+
 struct Bounds {
     int Left, Top, Width, Height;
     bool operator==(const Bounds&) const = default;
@@ -162,4 +174,14 @@ TEST(LabelAutoSize, ALabelTakesTheSizeOfItsCaptionWheneverCaptionOrFontChanges) 
     need = measure(*right, "Size:", DT_SINGLELINE, 0);
     EXPECT_EQ(right->Left() + right->Width(), 200);
     EXPECT_EQ(right->Width(), need.cx);
+}
+
+TEST(Scaling, AListThatFitsItsItemsToItsFontKeepsTheLayoutsItemHeightScaled) {
+    TForm form(Application);
+    form.Font().SetHeight(-11);
+    auto* list = Put<FontFittedList>(&form, &form, 10, 10, 100, 100);
+    list->SetItemHeight(16);  // the layout's, after the list fitted its items to the font
+    form.ScaleBy(144, 96);
+    // The form's font reached the list after the list was scaled: the layout's height wins.
+    EXPECT_EQ(list->ItemHeight(), 24);
 }
