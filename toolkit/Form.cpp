@@ -87,7 +87,7 @@ TForm::~TForm() {
 
 void TForm::FinishLayout() {
     const int pixelsPerInch = Screen->PixelsPerInch();
-    if (Scaled && pixelsPerInch != kDesignPixelsPerInch) ScaleBy(pixelsPerInch, kDesignPixelsPerInch);
+    if (pixelsPerInch != kDesignPixelsPerInch) ScaleBy(pixelsPerInch, kDesignPixelsPerInch);
     for (int i = 0; i < ComponentCount(); ++i) Components(i)->Loaded();
     if (OnCreate) OnCreate(this);
 }

@@ -41,9 +41,6 @@ public:
     int ClientHeight();
     void SetClientSize(int width, int height);
 
-    // Whether FinishLayout scales the form from the layout's 96 pixels per inch to the screen's.
-    bool Scaled = true;
-
     void Show();
     void Hide();
     // Shows the form and runs a message loop until ModalResult is set; returns it.
