@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks the release zip that `make dist` packs: it holds the 32-bit program, the 64-bit program and
 # the README; the 32-bit tessellor.exe is a PE32 program for i386 whose version resource gives
-# VERSION, and it imports nothing but DLLs that come with Windows itself.
+# VERSION, and it imports nothing but DLLs that come with Windows itself; both programs' headers
+# name the oldest Windows that the README promises (Vista, 6.0), which the runtime's imports need.
 #   scripts/check-release.sh ZIP VERSION
 set -uo pipefail
 zip="${1:?usage: check-release.sh ZIP VERSION}"
@@ -30,7 +31,13 @@ for dll in advapi32 comctl32 comdlg32 gdi32 kernel32 mpr msvcrt ole32 oleaut32 s
   system_dll[$dll.dll]=1
 done
 
-# check_exe FILE OBJDUMP FORMAT MAGIC: the file format and optional header kind, and the imports.
+# The Windows version that the README names as the oldest the programs run on: Vista. The runtime
+# linked into them imports GetTickCount64, which came with Vista; a program whose header allowed
+# an older Windows would start there and fail at that import.
+oldest_windows="6.0"
+
+# check_exe FILE OBJDUMP FORMAT MAGIC: the file format and optional header kind, the Windows
+# version in the header, and the imports.
 check_exe() {
   local exe="$1" objdump="$2" format="$3" magic="$4"
   [ -s "$exe" ] || return
@@ -44,6 +51,11 @@ check_exe() {
     fail "$name is not $format: $(grep -m1 'file format' <<<"$headers")"
   grep -qE "^Magic[[:space:]]+$magic" <<<"$headers" ||
     fail "$name has no $magic optional header: $(grep -m1 '^Magic' <<<"$headers")"
+  local major minor
+  major="$(sed -nE 's/^MajorSubsystemVersion[[:space:]]+([0-9]+)$/\1/p' <<<"$headers")"
+  minor="$(sed -nE 's/^MinorSubsystemVersion[[:space:]]+([0-9]+)$/\1/p' <<<"$headers")"
+  [ "$major.$minor" = "$oldest_windows" ] ||
+    fail "$name names Windows $major.$minor as its oldest (subsystem version), not $oldest_windows as the README says"
   local dll imports=0
   while read -r dll; do
     imports=$((imports + 1))
@@ -74,4 +86,4 @@ if [ "$failures" -gt 0 ]; then
   echo "$zip: $failures problem(s)"
   exit 1
 fi
-echo "$zip: tessellor.exe is a PE32 i386 program, version $version, importing system DLLs only"
+echo "$zip: tessellor.exe is a PE32 i386 program, version $version, for Windows $oldest_windows and later, importing system DLLs only"

@@ -2,16 +2,19 @@
 # Takes screenshots of the program's windows into BUILD/screenshots/NAME.png. Each program runs in
 # a Wine virtual desktop, which draws window frames where there is no window manager; the desktop is
 # grabbed once the window has appeared and stopped changing. Needs an X display
-# (scripts/with-display.sh).
-#   scripts/screenshots.sh BUILD [NAME...]     names: main support product (default: all)
+# (scripts/with-display.sh). The names ending in -144 shoot the window on a screen of 144 pixels per
+# inch (the prefix's setting, set back to 96 afterwards), on a larger desktop.
+#   scripts/screenshots.sh BUILD [NAME...]
+#     names: main support product main-144 support-144 product-144 (default: all)
 set -euo pipefail
 build="$(cd "${1:?usage: screenshots.sh BUILD [NAME...]}" && pwd)"
 shift
 here="$(cd "$(dirname "$0")" && pwd)"
 export WINEPREFIX="${WINEPREFIX:-$build/wineprefix}"
-out="$build/screenshots"
+out="${screenshot_dir:-$build/screenshots}"
 mkdir -p "$out"
-desktop=1024x768
+desktop="${desktop:-1024x768}"
+wide_desktop=1280x1024
 # How long a window may take to appear and settle on a busy machine.
 timeout="${SCREENSHOT_TIMEOUT:-90}"
 
@@ -61,13 +64,26 @@ shoot() {
   return "$result"
 }
 
+# shoot_window NAME: the main window or one dialog (which closes itself after the given seconds;
+# it is stopped once shot).
+shoot_window() {
+  case "$1" in
+    main) shoot "$1" "$build/app/tessellor.exe" ;;
+    support|product) shoot "$1" "$build/tests/show_dialog.exe" "$1" "$timeout" ;;
+  esac
+}
+
 names=("$@")
-[ ${#names[@]} -gt 0 ] || names=(main support product)
+[ ${#names[@]} -gt 0 ] || names=(main support product main-144 support-144 product-144)
 for name in "${names[@]}"; do
   case "$name" in
-    main) shoot main "$build/app/tessellor.exe" ;;
-    # The dialog closes itself after the given seconds; it is stopped once shot.
-    support|product) shoot "$name" "$build/tests/show_dialog.exe" "$name" "$timeout" ;;
+    main|support|product) shoot_window "$name" ;;
+    main-144|support-144|product-144)
+      desktop="$wide_desktop" screenshot_dir="$out/144" "$here/at-pixels-per-inch.sh" 144 "$0" "$build" \
+        "${name%-144}" >/dev/null || exit 1
+      mv "$out/144/${name%-144}.png" "$out/$name.png"
+      rmdir "$out/144" 2>/dev/null || true
+      echo "$out/$name.png" ;;
     *) echo "unknown screenshot: $name" >&2; exit 2 ;;
   esac
 done

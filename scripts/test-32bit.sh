@@ -39,5 +39,5 @@ fi
 "$here/install-deps.sh" --wine32
 echo "32-bit tests: the i686 build under 32-bit Wine, prefix $build/wineprefix"
 export WINEARCH=win32 WINEPREFIX="$build/wineprefix"
-"$here/wine-prefix.sh"
+"$here/wine-prefix.sh" --tests
 exec "$here/with-display.sh" ctest --test-dir "$build" --output-on-failure "$@"

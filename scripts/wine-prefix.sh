@@ -1,6 +1,11 @@
 #!/usr/bin/env bash
 # Makes the project's own Wine prefix (WINEPREFIX, inside the build folder) on first use.
+#   scripts/wine-prefix.sh           the prefix that `make run` uses: the machine's own drives
+#   scripts/wine-prefix.sh --tests   the tests' prefix: unmanaged test windows, and what each test
+#                                    folder's prefix-setup.sh adds (extra drives, for example)
 set -euo pipefail
+tests=false
+[ "${1:-}" = --tests ] && tests=true
 : "${WINEPREFIX:?set WINEPREFIX to the prefix in the build folder}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
@@ -23,6 +28,19 @@ for font in sserife.fon marlett.ttf; do
   fi
   cmp -s "$wine_fonts/$font" "$prefix_fonts/$font" || cp "$wine_fonts/$font" "$prefix_fonts/$font"
 done
+# The raster MS Sans Serif is drawn at 96 pixels per inch only; on any other screen Wine picks a
+# face by itself, which may be too wide for the captions. Liberation Sans (Debian's
+# fonts-liberation), with Arial's widths, fits them at 120, 144 and 192. A replacement applies only
+# where the named family is missing, so 96 keeps the raster face. (Not Wine's own Tahoma: with it
+# in the prefix, Wine draws every title bar and menu in Tahoma, at 96 too.)
+[ -f /usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf ] ||
+  echo "Note: without Liberation Sans (fonts-liberation), screens above 96 pixels per inch may cut captions" >&2
+if ! grep -q '^"MS Sans Serif"="Liberation Sans"' "$WINEPREFIX/user.reg" 2>/dev/null; then
+  "$(dirname "$0")/wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS Sans Serif' /d 'Liberation Sans' /f \
+    >/dev/null 2>&1
+  wineserver -w
+fi
+$tests || exit 0
 # Test programs run under Xvfb without a window manager, where Wine waits two seconds for every
 # managed window it hides. Their windows need no manager: Wine lets them be unmanaged.
 build_dir="$(dirname "$WINEPREFIX")"

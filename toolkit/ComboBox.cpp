@@ -1,5 +1,7 @@
 #include "ComboBox.h"
 
+#include <algorithm>
+
 #include "LocaleText.h"
 
 TCustomComboBox::TCustomComboBox(TComponent* owner) : TWinControl(owner), FItems(*this, ComboBoxMessages) {
@@ -97,6 +99,19 @@ void TCustomComboBox::SetItemHeight(int height) {
     if (height <= 0 || height == FItemHeight) return;
     FItemHeight = height;
     RecreateWnd();
+}
+
+void TCustomComboBox::ChangeScale(int to, int from) {
+    TWinControl::ChangeScale(to, from);
+    // A live window is made again: moving it would give its drop-down list the box's own height.
+    FScaledItemHeight = FItemHeight = std::max(1, MulDiv(FItemHeight, to, from));
+    RecreateWnd();
+}
+
+void TCustomComboBox::ScaleDone() {
+    TWinControl::ScaleDone();
+    if (FScaledItemHeight > 0) SetItemHeight(FScaledItemHeight);
+    FScaledItemHeight = 0;
 }
 
 void TCustomComboBox::SetSorted(bool value) {

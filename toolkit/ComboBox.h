@@ -48,6 +48,10 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
+    // The item height too, which stays scaled when a list that fits its items to its font has
+    // fitted them to the scaled font meanwhile.
+    void ChangeScale(int to, int from) override;
+    void ScaleDone() override;
     void CreateWnd() override;
     void DestroyWnd() override;
     // The text of the edit part changed, or the user picked another item.
@@ -69,6 +73,7 @@ private:
     int FItemIndex = -1;  // while there is no window
     bool FTextWasTyped = false;  // the last window had an edit part, whose text FText keeps
     int FItemHeight = 16;
+    int FScaledItemHeight = 0;  // while a scaling lasts
     bool FSorted = false;
     int FMaxLength = 0;
     int FDropDownCount = 8;

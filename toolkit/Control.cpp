@@ -72,6 +72,14 @@ void TControl::SetBounds(int left, int top, int width, int height) {
     FHeight = height;
 }
 
+void TControl::ChangeScale(int to, int from) {
+    SetBounds(MulDiv(FLeft, to, from), MulDiv(FTop, to, from), MulDiv(FWidth, to, from), MulDiv(FHeight, to, from));
+    if (FParentFont && FParent) return;
+    FSettingParentFont = true;  // ParentFont stays as it is: a form has no parent to follow
+    FFont.ScaleBy(to, from);
+    FSettingParentFont = false;
+}
+
 void TControl::SetVisible(bool visible) { FVisible = visible; }
 void TControl::SetEnabled(bool enabled) { FEnabled = enabled; }
 void TControl::SetText(const std::string& text) { FText = text; }
@@ -163,6 +171,15 @@ void TWinControl::CreateParams(TCreateParams& params) {
     params.Width = Width();
     params.Height = Height();
     params.Caption = FText;
+}
+
+void TWinControl::ChangeScale(int to, int from) {
+    for (TControl* child : std::vector<TControl*>(FControls)) child->ChangeScale(to, from);
+    TControl::ChangeScale(to, from);
+}
+
+void TWinControl::ScaleDone() {
+    for (TControl* child : std::vector<TControl*>(FControls)) child->ScaleDone();
 }
 
 void TWinControl::CreateWnd() {

@@ -89,7 +89,18 @@ public:
     TNotifyEvent OnClick;
     virtual void Click();
 
+    // Scales the control from a screen of `from` pixels per inch to one of `to`: place, size, its
+    // own font (with ParentFont it follows the parent's) and what its kind draws at a given size.
+    void ScaleBy(int to, int from) {
+        ChangeScale(to, from);
+        ScaleDone();
+    }
+
 protected:
+    virtual void ChangeScale(int to, int from);
+    // Runs once the whole scaling is done, fonts included: a control puts back a scaled size that
+    // the change of its font recomputed in between (a list that fits its items to its font).
+    virtual void ScaleDone() {}
     // The effective font changed: the control's own or, with ParentFont, the parent's.
     virtual void FontChanged() {}
     virtual void ColorChanged() {}
@@ -168,6 +179,10 @@ protected:
         HICON ClassIcon = nullptr;
     };
     virtual void CreateParams(TCreateParams& params);
+    // The children first, then the control itself: a font the children take from it then
+    // arrives once they have their new sizes, and what they compute from it stands.
+    void ChangeScale(int to, int from) override;
+    void ScaleDone() override;
     // Makes the window and the windows of the child controls; overrides call it first, then add theirs.
     virtual void CreateWnd();
     virtual void DestroyWnd();

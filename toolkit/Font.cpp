@@ -1,6 +1,9 @@
 #include "Font.h"
 
+#include <algorithm>
 #include <cstring>
+
+#include "Screen.h"
 
 COLORREF ColorToRGB(TColor color) {
     if (color < 0) return GetSysColor(color & 0xFF);
@@ -23,9 +26,15 @@ void TFont::SetHeight(int height) {
     Changed();
 }
 
-int TFont::Size() const { return MulDiv(FHeight < 0 ? -FHeight : FHeight, 72, 96); }
+int TFont::Size() const { return MulDiv(FHeight < 0 ? -FHeight : FHeight, 72, Screen->PixelsPerInch()); }
 
-void TFont::SetSize(int points) { SetHeight(-MulDiv(points, 96, 72)); }
+void TFont::SetSize(int points) { SetHeight(-MulDiv(points, Screen->PixelsPerInch(), 72)); }
+
+void TFont::ScaleBy(int to, int from) {
+    const int points = MulDiv(FHeight < 0 ? -FHeight : FHeight, 72, from);
+    const int pixels = std::max(1, MulDiv(points, to, 72));
+    SetHeight(FHeight < 0 ? -pixels : pixels);
+}
 
 void TFont::SetStyle(unsigned style) {
     if (style == FStyle) return;

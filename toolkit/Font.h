@@ -21,9 +21,13 @@ public:
     // Character height in pixels (negative, as in the platform's LOGFONT) or cell height (positive).
     int Height() const { return FHeight; }
     void SetHeight(int height);
-    // Size in points at 96 pixels per inch; 8 points is a character height of 11 pixels.
+    // Size in points at the screen's pixels per inch; 8 points is a character height of 11 pixels
+    // at 96 pixels per inch, 16 at 144.
     int Size() const;
     void SetSize(int points);
+    // Rescales a height given at `from` pixels per inch to `to`: its whole points at `from` become
+    // pixels at `to`, as the platform sizes a font of that many points there.
+    void ScaleBy(int to, int from);
     unsigned Style() const { return FStyle; }
     void SetStyle(unsigned style);
     TColor Color() const { return FColor; }

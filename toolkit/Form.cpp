@@ -7,6 +7,7 @@
 #include "Exceptions.h"
 #include "GdiHandles.h"
 #include "Menus.h"
+#include "Screen.h"
 
 namespace {
 
@@ -85,6 +86,8 @@ TForm::~TForm() {
 }
 
 void TForm::FinishLayout() {
+    const int pixelsPerInch = Screen->PixelsPerInch();
+    if (pixelsPerInch != kDesignPixelsPerInch) ScaleBy(pixelsPerInch, kDesignPixelsPerInch);
     for (int i = 0; i < ComponentCount(); ++i) Components(i)->Loaded();
     if (OnCreate) OnCreate(this);
 }
@@ -127,6 +130,8 @@ int TForm::ClientHeight() {
 }
 
 void TForm::SetClientSize(int width, int height) {
+    FClientWidth = width;
+    FClientHeight = height;
     RECT r{0, 0, width, height};
     TCreateParams params;
     CreateParams(params);
@@ -139,6 +144,35 @@ void TForm::SetClientSize(int width, int height) {
         const int extra = height - client.bottom;
         if (extra != 0) SetBounds(Left(), Top(), Width(), Height() + extra);
     }
+}
+
+SIZE TForm::FrameSize(int pixelsPerInch) {
+    using AdjustForDpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+    // Windows 10 (1607) and later know the frame at any pixels per inch; before, the frame of this
+    // screen is scaled.
+    static const auto adjustForDpi = reinterpret_cast<AdjustForDpi>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "AdjustWindowRectExForDpi")));
+    TCreateParams params;
+    CreateParams(params);
+    RECT r{0, 0, 0, 0};
+    if (adjustForDpi) {
+        adjustForDpi(&r, params.Style, Menu != nullptr, params.ExStyle, static_cast<UINT>(pixelsPerInch));
+        return SIZE{r.right - r.left, r.bottom - r.top};
+    }
+    AdjustWindowRectEx(&r, params.Style, Menu != nullptr, params.ExStyle);
+    const int screen = Screen->PixelsPerInch();
+    return SIZE{MulDiv(r.right - r.left, pixelsPerInch, screen), MulDiv(r.bottom - r.top, pixelsPerInch, screen)};
+}
+
+void TForm::ChangeScale(int to, int from) {
+    int clientWidth = FClientWidth, clientHeight = FClientHeight;
+    if (clientWidth < 0) {
+        const SIZE frame = FrameSize(from);
+        clientWidth = Width() - frame.cx;
+        clientHeight = Height() - frame.cy;
+    }
+    TWinControl::ChangeScale(to, from);
+    SetClientSize(MulDiv(clientWidth, to, from), MulDiv(clientHeight, to, from));
 }
 
 void TForm::PlaceOnScreen() {

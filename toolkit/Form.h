@@ -70,12 +70,18 @@ protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
     void Notification(TComponent* component, TOperation operation) override;
-    // Ends a layout: every component is told it is loaded, then OnCreate runs.
+    // Ends a layout: the form is scaled to the screen, every component is told it is loaded, then
+    // OnCreate runs.
     void FinishLayout();
+    // Scales the client size rather than the outer one: frames, caption and menu bar have the
+    // sizes that the platform gives them on this screen.
+    void ChangeScale(int to, int from) override;
 
 private:
     bool DoClose();
     void PlaceOnScreen();
+    // The room that frame, caption and menu bar take on a screen of `pixelsPerInch`.
+    SIZE FrameSize(int pixelsPerInch);
     bool ClickButton(TButton* button);
     // Focuses ActiveControl, or else the first tab stop, or else the form itself.
     void FocusActiveControl();
@@ -87,6 +93,9 @@ private:
 
     bool FModal = false;
     bool FCentred = false;
+    // The client size that the layout asked for, which scaling keeps to; -1 when the layout gave
+    // the outer size.
+    int FClientWidth = -1, FClientHeight = -1;
 
     friend class TModalScope;
 };

@@ -52,3 +52,16 @@ private:
     HDC FDC;
     HGDIOBJ FOld = nullptr;
 };
+
+// The screen's device context, released when it goes out of use.
+class TScreenDC {
+public:
+    TScreenDC() : FDC(GetDC(nullptr)) {}
+    ~TScreenDC() { ReleaseDC(nullptr, FDC); }
+    TScreenDC(const TScreenDC&) = delete;
+    TScreenDC& operator=(const TScreenDC&) = delete;
+    HDC Get() const { return FDC; }
+
+private:
+    HDC FDC;
+};

@@ -29,6 +29,12 @@ void TImage::CreateParams(TCreateParams& params) {
     params.Caption.clear();
 }
 
+void TImage::ChangeScale(int to, int from) {
+    const int width = Width(), height = Height();
+    TWinControl::ChangeScale(to, from);
+    SetBounds(Left(), Top(), width, height);
+}
+
 void TImage::CreateWnd() {
     TWinControl::CreateWnd();
     ShowBitmap();

@@ -19,6 +19,8 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
+    // Only the place: a picture keeps its bitmap's size, which sharp pixels need.
+    void ChangeScale(int to, int from) override;
 
 private:
     void ShowBitmap();

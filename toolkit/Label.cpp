@@ -4,9 +4,42 @@
 
 #include "GdiHandles.h"
 
+TLabelAutoSize& TLabelAutoSize::operator=(bool value) {
+    if (value == FValue) return *this;
+    FValue = value;
+    FLabel.AdjustBounds();
+    return *this;
+}
+
 TLabel::TLabel(TComponent* owner) : TWinControl(owner) { SetBounds(0, 0, 65, 13); }
 
 TLabel::~TLabel() { SetFocusControl(nullptr); }
+
+void TLabel::SetText(const std::string& text) {
+    TWinControl::SetText(text);
+    AdjustBounds();
+}
+
+void TLabel::FontChanged() {
+    TWinControl::FontChanged();
+    AdjustBounds();
+}
+
+void TLabel::AdjustBounds() {
+    if (!AutoSize) return;
+    std::string text = Text();
+    if (text.empty()) text = " ";  // an empty label keeps a line's height
+    UINT format = DT_CALCRECT | DT_EXPANDTABS | (WordWrap ? DT_WORDBREAK : DT_SINGLELINE);
+    if (!ShowAccelChar) format |= DT_NOPREFIX;
+    RECT r{0, 0, WordWrap ? Width() : 0, 0};
+    TScreenDC dc;
+    HGDIOBJ old = SelectObject(dc.Get(), EffectiveFont().Handle());
+    DrawTextA(dc.Get(), text.c_str(), -1, &r, format);
+    SelectObject(dc.Get(), old);
+    const int width = WordWrap ? Width() : static_cast<int>(r.right);
+    const int left = Alignment == TAlignment::taRightJustify ? Left() + Width() - width : Left();
+    if (left != Left() || width != Width() || r.bottom != Height()) SetBounds(left, Top(), width, r.bottom);
+}
 
 void TLabel::SetFocusControl(TWinControl* control) {
     if (FFocusControl) RemoveFreeNotification(FFocusControl);

@@ -1,5 +1,7 @@
 #include "ListBox.h"
 
+#include <algorithm>
+
 TCustomListBox::TCustomListBox(TComponent* owner) : TWinControl(owner), FItems(*this, ListBoxMessages) {
     FTabStop = true;
     SetBounds(0, 0, 121, 97);
@@ -61,6 +63,18 @@ void TCustomListBox::SetItemHeight(int height) {
     if (height <= 0 || height == FItemHeight) return;
     FItemHeight = height;
     RecreateWnd();
+}
+
+void TCustomListBox::ChangeScale(int to, int from) {
+    FScaledItemHeight = std::max(1, MulDiv(FItemHeight, to, from));
+    SetItemHeight(FScaledItemHeight);
+    TWinControl::ChangeScale(to, from);
+}
+
+void TCustomListBox::ScaleDone() {
+    TWinControl::ScaleDone();
+    if (FScaledItemHeight > 0) SetItemHeight(FScaledItemHeight);
+    FScaledItemHeight = 0;
 }
 
 void TCustomListBox::SetSorted(bool value) {

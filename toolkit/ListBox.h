@@ -48,6 +48,10 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
+    // The item height too, which stays scaled when a list that fits its items to its font has
+    // fitted them to the scaled font meanwhile.
+    void ChangeScale(int to, int from) override;
+    void ScaleDone() override;
     void CreateWnd() override;
     void DestroyWnd() override;
     // Draws item `index` into `rect` (ODS_* state); the default writes the item's text.
@@ -65,6 +69,7 @@ private:
     TItemStrings FItems;
     int FItemIndex = -1;  // while there is no window
     int FItemHeight = 16;
+    int FScaledItemHeight = 0;  // while a scaling lasts
     bool FSorted = false;
     bool FMultiSelect = false;
     bool FExtendedSelect = true;

@@ -9,7 +9,9 @@
 #include "Application.h"
 #include "Button.h"
 #include "Form.h"
+#include "GdiHandles.h"
 #include "Label.h"
+#include "Screen.h"
 
 namespace {
 
@@ -68,27 +70,22 @@ LPCSTR IconOf(TMsgDlgType type) {
     return nullptr;
 }
 
-// The screen's device context, released when it goes out of use.
-class TScreenDC {
-public:
-    TScreenDC() : FDC(GetDC(nullptr)) {}
-    ~TScreenDC() { ReleaseDC(nullptr, FDC); }
-    TScreenDC(const TScreenDC&) = delete;
-    TScreenDC& operator=(const TScreenDC&) = delete;
-    HDC Get() const { return FDC; }
-
-private:
-    HDC FDC;
-};
-
-// The size the text needs in the dialog font, wrapped at a reasonable width.
-SIZE MeasureText(const std::string& text, const TFont& font) {
+// The size the text needs in the dialog font as this screen shows it, wrapped at a reasonable
+// width, in the 96-pixels-per-inch units of the layout (rounded up, so that it fits once scaled).
+SIZE MeasureText(const std::string& text, const TFont& designFont) {
+    const int screen = Screen->PixelsPerInch();
+    TFont font;
+    font.Assign(designFont);
+    if (screen != kDesignPixelsPerInch) font.ScaleBy(screen, kDesignPixelsPerInch);
     TScreenDC dc;
     HGDIOBJ old = SelectObject(dc.Get(), font.Handle());
-    RECT r{0, 0, 360, 0};
+    RECT r{0, 0, MulDiv(360, screen, kDesignPixelsPerInch), 0};
     DrawTextA(dc.Get(), text.c_str(), -1, &r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
     SelectObject(dc.Get(), old);
-    return SIZE{r.right, r.bottom};
+    auto toDesign = [screen](LONG pixels) {
+        return static_cast<LONG>((pixels * kDesignPixelsPerInch + screen - 1) / screen);
+    };
+    return SIZE{toDesign(r.right), toDesign(r.bottom)};
 }
 
 // The first of `order` that `buttons` holds, or 0.
@@ -154,6 +151,8 @@ int MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons
         left += buttonWidth + gap;
     }
     dialog.SetClientSize(clientWidth, top + buttonHeight + 12);
+    // Laid out at 96 pixels per inch like every form, then scaled to the screen.
+    if (Screen->PixelsPerInch() != kDesignPixelsPerInch) dialog.ScaleBy(Screen->PixelsPerInch(), kDesignPixelsPerInch);
     // The close box answers as the Esc button does.
     dialog.OnClose = [&dialog, cancelResult](TObject*, TCloseAction&) {
         if (dialog.ModalResult == mrCancel) dialog.ModalResult = cancelResult;

@@ -15,3 +15,13 @@ void TScreen::SetCursor(TCursor cursor) {
     ::SetCursor(LoadCursorA(nullptr, shape));
     if (OnCursorChange) OnCursorChange(cursor);
 }
+
+int TScreen::PixelsPerInch() const {
+    if (FPixelsPerInch == 0) {
+        HDC dc = GetDC(nullptr);
+        FPixelsPerInch = GetDeviceCaps(dc, LOGPIXELSY);
+        ReleaseDC(nullptr, dc);
+        if (FPixelsPerInch <= 0) FPixelsPerInch = kDesignPixelsPerInch;
+    }
+    return FPixelsPerInch;
+}

@@ -179,6 +179,12 @@ void TStringGrid::SetDefaultRowHeight(int value) {
     Invalidate();
 }
 
+void TStringGrid::ChangeScale(int to, int from) {
+    TWinControl::ChangeScale(to, from);
+    SetDefaultColWidth(MulDiv(FDefaultColWidth, to, from));
+    SetDefaultRowHeight(MulDiv(FDefaultRowHeight, to, from));
+}
+
 void TStringGrid::SetOptions(TGridOptions value) {
     FOptions = value;
     if (!(value & goEditing)) CloseEditor(true);

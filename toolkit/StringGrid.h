@@ -81,6 +81,8 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
+    // The default cell sizes too.
+    void ChangeScale(int to, int from) override;
     void CreateWnd() override;
     // A character typed on the grid's own window (not in the cell editor).
     virtual void KeyPress(char key);

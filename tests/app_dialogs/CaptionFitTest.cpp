@@ -7,6 +7,7 @@
 #include "Application.h"
 #include "Button.h"
 #include "CheckBox.h"
+#include "DialogLayout.h"
 #include "Label.h"
 #include "RadioButton.h"
 #include "main.h"
@@ -15,12 +16,13 @@
 
 namespace {
 
-// Room that the platform's controls keep for themselves beside their text: a check box or radio
-// button draws its 13-pixel box and a gap before the text (17 pixels), a push button its frame and
-// the focus rectangle around the text, a group box the frame's corners beside its caption.
-constexpr int kBoxAndGap = 17;
-constexpr int kButtonFrame = 8;
-constexpr int kGroupCorners = 16;
+// Room that the platform's controls keep for themselves beside their text, at 96 pixels per inch
+// and growing with the screen: a check box or radio button draws its 13-pixel box and a gap
+// before the text (17 pixels), a push button its frame and the focus rectangle around the text, a
+// group box the frame's corners beside its caption.
+const int kBoxAndGap = Scaled(17);
+const int kButtonFrame = Scaled(8);
+const int kGroupCorners = Scaled(16);
 
 // The size of `text` in the control's font, drawn with `format` in a rectangle `width` wide.
 SIZE TextSize(const TControl& control, const std::string& text, UINT format, int width) {

@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 
+#include "Screen.h"
+
 RECT PlaceOf(TForm& form, const std::string& name) {
     RECT r{};
     auto* control = dynamic_cast<TWinControl*>(form.FindComponent(name));
@@ -51,12 +53,14 @@ std::vector<HWND> ThreadWindows() {
     return windows;
 }
 
+int Scaled(int designPixels) { return MulDiv(designPixels, Screen->PixelsPerInch(), kDesignPixelsPerInch); }
+
 void ExpectLayout(TForm& form, const std::vector<Placed>& table) {
     for (const Placed& p : table) {
         const RECT r = PlaceOf(form, p.Name);
-        EXPECT_EQ(r.left, p.Left) << p.Name;
-        EXPECT_EQ(r.top, p.Top) << p.Name;
-        EXPECT_EQ(r.right - r.left, p.Width) << p.Name;
-        EXPECT_EQ(r.bottom - r.top, p.Height) << p.Name;
+        EXPECT_EQ(r.left, Scaled(p.Left)) << p.Name;
+        EXPECT_EQ(r.top, Scaled(p.Top)) << p.Name;
+        EXPECT_EQ(r.right - r.left, p.KeepsSize ? p.Width : Scaled(p.Width)) << p.Name;
+        EXPECT_EQ(r.bottom - r.top, p.KeepsSize ? p.Height : Scaled(p.Height)) << p.Name;
     }
 }

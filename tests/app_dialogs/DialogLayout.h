@@ -20,9 +20,15 @@ bool Near(COLORREF colour, COLORREF wanted, int tolerance = 24);
 // The top-level windows of this thread that exist now.
 std::vector<HWND> ThreadWindows();
 
-// A layout table row: name, left, top, width, height.
+// A length of the 96-pixels-per-inch layout on this screen, as the forms scale it.
+int Scaled(int designPixels);
+
+// A layout table row at 96 pixels per inch: name, left, top, width, height; a picture keeps its
+// bitmap's size on every screen.
 struct Placed {
     const char* Name;
     int Left, Top, Width, Height;
+    bool KeepsSize = false;
 };
+// Each control where the table puts it, scaled to this screen.
 void ExpectLayout(TForm& form, const std::vector<Placed>& table);

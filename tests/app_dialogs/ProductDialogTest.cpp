@@ -70,9 +70,9 @@ void Repaint(TForm& form) {
 // picture and description.
 const std::vector<Placed> kLayout = {
     {"OKButton", 321, 14, 57, 24}, {"Label9", 214, 138, 164, 24}, {"Label10", 212, 137, 164, 24},
-    {"Label1", 10, 8, 123, 24},    {"Label2", 8, 7, 123, 24},     {"Image1", 8, 30, 297, 142},
+    {"Label1", 10, 8, 123, 24},    {"Label2", 8, 7, 123, 24},     {"Image1", 8, 30, 297, 142, true},
     {"Label3", 12, 174, 369, 55},  {"Label4", 14, 234, 127, 24},  {"Label5", 12, 233, 127, 24},
-    {"Label6", 64, 252, 105, 13},  {"Image2", 12, 252, 370, 51},  {"Label7", 12, 304, 369, 45},
+    {"Label6", 64, 252, 105, 13},  {"Image2", 12, 252, 370, 51, true},  {"Label7", 12, 304, 369, 45},
     {"Label8", 16, 352, 59, 24},   {"Label11", 14, 351, 59, 24},  {"Label12", 12, 376, 369, 55},
 };
 
@@ -92,8 +92,8 @@ TEST(ProductDialog, HasItsCaptionSizeAndLayoutAndEscClosesIt) {
     });
     EXPECT_EQ(form->ShowModal(), mrOk);
     EXPECT_EQ(caption, "Other Products  ");
-    EXPECT_EQ(client.right, 390);
-    EXPECT_EQ(client.bottom, 438);
+    EXPECT_EQ(client.right, Scaled(390));
+    EXPECT_EQ(client.bottom, Scaled(438));
     EXPECT_NEAR((window.left + window.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
     EXPECT_NEAR((window.top + window.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
     ASSERT_NE(form->CancelButton(), nullptr);
@@ -136,9 +136,9 @@ TEST(ProductDialog, ClickingTheWebAddressLeavesTheDialogOpen) {
     DialogDriver driver;
     driver.Then([&](WindowView& w) {
         // Once on the red text and once on its grey shadow's edge, with the mouse.
-        ClickOnScreen(w.Handle(), 230, 150);
+        ClickOnScreen(w.Handle(), Scaled(230), Scaled(150));
         PumpFor(250);
-        ClickOnScreen(w.Handle(), 376, 160);
+        ClickOnScreen(w.Handle(), Scaled(376), Scaled(160));
         PumpFor(250);
         openAfterClicks = IsWindowVisible(w.Handle()) != FALSE;
         resultAfterClicks = form->ModalResult;

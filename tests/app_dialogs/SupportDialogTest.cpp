@@ -26,8 +26,8 @@ TEST(SupportDialog, ShowsItsTextsAndEnterClosesItWithOk) {
     });
     EXPECT_EQ(form->ShowModal(), mrOk);
     EXPECT_EQ(caption, "Technical Support");
-    EXPECT_EQ(client.right, 313);
-    EXPECT_EQ(client.bottom, 191);
+    EXPECT_EQ(client.right, Scaled(313));
+    EXPECT_EQ(client.bottom, Scaled(191));
     EXPECT_EQ(defaultButton, "OK");
     // The maker's web address, then the support e-mail, each on a line of its own.
     EXPECT_NE(text.find("\ntessellor.test\nsupport@tessellor.test"), std::string::npos) << text;
