@@ -170,7 +170,7 @@ void TFileListBox::CollectEntriesOnce(const std::vector<std::string>& pieces, DW
 // position. In a sorted list the lines are added in their final order, which gives the same lines,
 // order and positions as adding them one by one, without the platform list moving its lines for
 // every insertion.
-void TFileListBox::InsertEntries(const std::vector<TFoundEntry>& found) {
+void TFileListBox::InsertEntries(std::vector<TFoundEntry>& found) {
     if (!Sorted()) {
         for (const TFoundEntry& entry : found) Items().AddObject(entry.Text, entry.Glyph);
         return;
@@ -178,15 +178,17 @@ void TFileListBox::InsertEntries(const std::vector<TFoundEntry>& found) {
     // Final order: ascending ignoring case; equal texts in the order found (each after the ones before).
     const std::vector<int> order =
         StableOrderIgnoringCase(found.size(), [&](size_t i) -> const std::string& { return found[i].Text; });
-    size_t bytes = 0;
-    for (const TFoundEntry& entry : found) bytes += entry.Text.size() + 1;
+    // The texts move into the lines, and what was read is given back before the window fills.
+    std::vector<std::pair<std::string, TObject*>> lines;
+    lines.reserve(found.size());
+    for (int index : order) lines.emplace_back(std::move(found[index].Text), found[index].Glyph);
+    std::vector<TFoundEntry>().swap(found);
     Items().BeginUpdate();
     struct EndUpdate {
         TStrings& items;
         ~EndUpdate() { items.EndUpdate(); }
     } endUpdate{Items()};
-    Items().Reserve(static_cast<int>(found.size()), bytes);
-    for (int index : order) Items().AppendObject(found[index].Text, found[index].Glyph);
+    Items().AppendLines(lines);
 }
 
 void TFileListBox::NotifyChange() {

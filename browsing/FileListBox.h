@@ -89,7 +89,7 @@ private:
     // The entry for a found name, or false when the attribute filter leaves it out.
     bool MakeEntry(const char* name, DWORD entryAttributes, DWORD attributes, TFoundEntry& entry) const;
     void Found(TFoundEntry&& entry, std::vector<TFoundEntry>& found, TInsertPositionWatch& hourGlass);
-    void InsertEntries(const std::vector<TFoundEntry>& found);
+    void InsertEntries(std::vector<TFoundEntry>& found);
     void SelectByName(const std::string& name);
     void FitItemHeight();
 
