@@ -10,16 +10,8 @@ namespace {
 constexpr int kPollMs = 2;
 constexpr double kTimeoutSeconds = 120;
 
-struct TWindowSearch {
-    DWORD ProcessId;
-    std::vector<HWND> Windows;
-};
-
 BOOL CALLBACK CollectVisibleWindows(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<TWindowSearch*>(param);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    if (pid == search->ProcessId && IsWindowVisible(window)) search->Windows.push_back(window);
+    if (IsWindowVisible(window)) reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
     return TRUE;
 }
 
@@ -72,21 +64,21 @@ size_t TStartedProgram::PeakWorkingSet() const {
     return counters.PeakWorkingSetSize;
 }
 
-std::vector<HWND> VisibleTopWindows(DWORD processId) {
-    TWindowSearch search{processId, {}};
-    EnumWindows(CollectVisibleWindows, reinterpret_cast<LPARAM>(&search));
-    return search.Windows;
+std::vector<HWND> VisibleTopWindows(DWORD threadId) {
+    std::vector<HWND> windows;
+    EnumThreadWindows(threadId, CollectVisibleWindows, reinterpret_cast<LPARAM>(&windows));
+    return windows;
 }
 
-bool ShowsListOf(DWORD processId, int lines) {
-    for (HWND window : VisibleTopWindows(processId))
+bool ShowsListOf(DWORD threadId, int lines) {
+    for (HWND window : VisibleTopWindows(threadId))
         for (HWND list : Descendants(window, "ListBox"))
             if (Ask(list, LB_GETCOUNT, 0, 0) == lines) return true;
     return false;
 }
 
-bool ShowsEditText(DWORD processId, const std::string& text) {
-    for (HWND window : VisibleTopWindows(processId))
+bool ShowsEditText(DWORD threadId, const std::string& text) {
+    for (HWND window : VisibleTopWindows(threadId))
         for (HWND edit : Descendants(window, "Edit")) {
             char shown[MAX_PATH + 1] = {};
             Ask(edit, WM_GETTEXT, sizeof shown, reinterpret_cast<LPARAM>(shown));
@@ -104,8 +96,8 @@ double SecondsToSettle(const std::string& path, const std::string& currentDir,
     shown = -1;
     for (;;) {
         const double now = Now();
-        if (shown < 0 && !VisibleTopWindows(program.ProcessId()).empty()) shown = now - start;
-        if (settled(program.ProcessId())) break;
+        if (shown < 0 && !VisibleTopWindows(program.ThreadId()).empty()) shown = now - start;
+        if (settled(program.ThreadId())) break;
         if (now - start > kTimeoutSeconds) return -1;
         Sleep(kPollMs);
     }

@@ -9,7 +9,7 @@
 
 namespace {
 
-bool WindowShown(DWORD processId) { return !VisibleTopWindows(processId).empty(); }
+bool WindowShown(DWORD threadId) { return !VisibleTopWindows(threadId).empty(); }
 
 std::string Megabytes(size_t bytes) { return Format("%.0f MB", static_cast<double>(bytes) / 1e6); }
 
@@ -21,7 +21,7 @@ std::vector<TBenchRow> StartupRows(const TStartupSetup& setup, int runs) {
     const std::string program = setup.ProgramDir + "\\tessellor.exe";
     const std::string floorWindow = setup.ProgramDir + "\\floor_window.exe";
     const std::string floorList = setup.ProgramDir + "\\floor_list.exe";
-    auto listed = [&](DWORD pid) { return ShowsListOf(pid, setup.StartupImages); };
+    auto listed = [&](DWORD thread) { return ShowsListOf(thread, setup.StartupImages); };
     bool failed = false, showsDefaultDir = true;
     for (int run = 0; run < runs; ++run) {
         double floorShown = 0, listShown = 0, programShown = 0;
@@ -30,7 +30,7 @@ std::vector<TBenchRow> StartupRows(const TStartupSetup& setup, int runs) {
         bool shows = false;
         const double programSettled =
             SecondsToSettle(program, setup.CurrentDir, listed, programShown, [&](const TStartedProgram& started) {
-                shows = ShowsEditText(started.ProcessId(), setup.StartupDir);
+                shows = ShowsEditText(started.ThreadId(), setup.StartupDir);
             });
         if (floorShown < 0 || floorSettled < 0 || programSettled < 0) {
             failed = true;
@@ -51,7 +51,7 @@ std::vector<TBenchRow> StartupRows(const TStartupSetup& setup, int runs) {
 
 TBenchRow MemoryRow(const TStartupSetup& setup) {
     TBenchRow row("memory (GB) with " + Thousands(setup.StartupImages) + " images listed", 1, true);
-    auto listed = [&](DWORD pid) { return ShowsListOf(pid, setup.StartupImages); };
+    auto listed = [&](DWORD thread) { return ShowsListOf(thread, setup.StartupImages); };
     size_t floorPeak = 0, programPeak = 0;
     double floorSeconds = 0, programSeconds = 0, shown = 0;
     floorSeconds = SecondsToSettle(setup.ProgramDir + "\\floor_list.exe", setup.StartupDir, listed, shown,
