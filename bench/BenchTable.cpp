@@ -11,6 +11,16 @@ double Now() {
     return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
+std::string Thousands(int n) {
+    const std::string digits = std::to_string(n);
+    std::string text;
+    for (size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) text += ',';
+        text += digits[i];
+    }
+    return text;
+}
+
 namespace {
 
 bool WithinGoal(const TBenchRow& row) {

@@ -7,6 +7,8 @@
 
 // Seconds on the high-resolution counter.
 double Now();
+// A count with commas between the thousands: 1,000,000.
+std::string Thousands(int n);
 
 struct TBenchRow {
     // A row that keeps the least of the times given to it, with or without a floor.

@@ -59,14 +59,21 @@ double DirectoryFloorSeconds(const std::string& dir, size_t& count) {
     return Now() - start;
 }
 
-std::string Thousands(int n) {
-    const std::string digits = std::to_string(n);
-    std::string text;
-    for (size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) text += ',';
-        text += digits[i];
+// One bare enumeration of every entry of the directory, sorted.
+double OpenFloorSeconds(const std::string& dir, size_t& count) {
+    const double start = Now();
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA(JoinPath(dir, "*").c_str(), &data);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            names.emplace_back(data.cFileName);
+        } while (FindNextFileA(find, &data));
+        FindClose(find);
     }
-    return text;
+    SortIgnoringCase(names);
+    count = names.size();
+    return Now() - start;
 }
 
 }  // namespace
@@ -87,6 +94,32 @@ TBenchRow FileListRow(TFileListBox& list, const std::string& dir, const std::str
     if (listed != found || static_cast<int>(listed) != expected)
         row.Remark = Format("(counts differ: list %d, floor %d)", static_cast<int>(listed), static_cast<int>(found));
     row.Goal = 1.2;
+    return row;
+}
+
+TBenchRow OpenDirectoryRow(TDirectoryListBox& list, const std::string& dir, int expected, int runs) {
+    TBenchRow row("open a directory of " + Thousands(expected) + " images", runs, true);
+    const std::string parent = ExtractFilePath(dir);
+    size_t found = 0;
+    int listed = 0;
+    for (int run = 0; run < runs; ++run) {
+        if (run % 2 == 0) row.Floor = std::min(row.Floor, OpenFloorSeconds(dir, found));
+        list.SetCurrentDir(parent);
+        int line = -1;
+        for (int i = 0; i < list.Items().Count() && line < 0; ++i)
+            if (AnsiSameText(list.LinePath(i), dir)) line = i;
+        list.SetItemIndex(line);
+        const double start = Now();
+        list.OpenSelectedLine();
+        row.Seconds = std::min(row.Seconds, Now() - start);
+        listed = list.FileList() ? list.FileList()->Items().Count() : -1;
+        if (run % 2 == 1) row.Floor = std::min(row.Floor, OpenFloorSeconds(dir, found));
+    }
+    list.SetCurrentDir(parent);
+    // The floor's names are the images and the two dot entries.
+    if (listed != expected || found != static_cast<size_t>(expected) + 2)
+        row.Remark = Format("(counts differ: list %d, floor %d)", listed, static_cast<int>(found));
+    row.Goal = 2.0;
     return row;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-// The two list reads a user waits for when opening a directory: the file list reading the images
-// and the directory list reading the subdirectories, each against the floor of the same
-// enumeration with FindFirstFileA and a CompareStringA sort in the same process.
+// The list reads a user waits for when opening a directory: the file list reading the images, the
+// directory list reading the subdirectories, and the two together as a directory is opened, each
+// against the floor of enumerating with FindFirstFileA and a CompareStringA sort in the same process.
 #include <string>
 
 #include "BenchTable.h"
@@ -9,6 +9,10 @@
 
 // The file list moves from `empty` to `dir` (holding `expected` images) `runs` times.
 TBenchRow FileListRow(TFileListBox& list, const std::string& dir, const std::string& empty, int expected, int runs);
+
+// The user opens the line of `dir` (holding `expected` images) in the directory list, which stands
+// in its parent with the file list linked, until both lists have settled; `runs` times.
+TBenchRow OpenDirectoryRow(TDirectoryListBox& list, const std::string& dir, int expected, int runs);
 
 // The directory list moves from `empty` to `dir` (holding `expected` subdirectories) `runs` times.
 TBenchRow DirectoryListRow(TDirectoryListBox& list, const std::string& dir, const std::string& empty, int expected,

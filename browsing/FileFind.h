@@ -24,6 +24,10 @@ public:
     DWORD Attributes() const { return FData.dwFileAttributes; }
     // The entry's name in the program's code page; valid until the next call of Next.
     const char* Name() const { return FName; }
+    // The entry's names as the file system holds them: the long one and the short (8.3) one,
+    // which is empty when the file system keeps none.
+    const wchar_t* WideName() const { return FData.cFileName; }
+    const wchar_t* ShortName() const { return FData.cAlternateFileName; }
 
 private:
     bool Passes();

@@ -10,6 +10,7 @@
 #include "Exceptions.h"
 #include "FileFind.h"
 #include "Format.h"
+#include "MaskPieces.h"
 #include "LocaleText.h"
 #include "Paths.h"
 #include "Screen.h"
@@ -103,43 +104,73 @@ void TFileListBox::Rescan() {
         TCursorRestorer cursor;
         std::vector<TFoundEntry> found;
         TInsertPositionWatch hourGlass(kHourGlassPosition, Sorted());
-        size_t start = 0;
-        for (;;) {
-            const size_t end = FMask.find(';', start);
-            CollectEntries(FMask.substr(start, end == std::string::npos ? std::string::npos : end - start),
-                           attributes, found, hourGlass);
-            if (end == std::string::npos) break;
-            start = end + 1;
-        }
+        const std::vector<std::string> pieces = SplitMask(FMask);
+        // Every piece of the platform's search reads the whole directory: when the file list can
+        // match the pieces itself, it reads the directory once.
+        const bool once = pieces.size() > 1 && std::all_of(pieces.begin(), pieces.end(), IsExtensionPattern);
+        if (once)
+            CollectEntriesOnce(pieces, attributes, found, hourGlass);
+        else
+            for (const std::string& piece : pieces) CollectEntries(piece, attributes, found, hourGlass);
         InsertEntries(found);
     }
     NotifyChange();
 }
 
+bool TFileListBox::MakeEntry(const char* name, DWORD entryAttributes, DWORD attributes, TFoundEntry& entry) const {
+    if (!FFileType.Contains(ftNormal) && (entryAttributes & attributes) == 0) return false;
+    if (entryAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        entry = {Format("[%s]", name), FShowGlyphs ? FFolderGlyph.get() : nullptr};
+    } else {
+        entry.Text = name;
+        entry.Glyph = IsProgramExtension(entry.Text) ? FProgramGlyph.get() : FOtherFileGlyph.get();
+    }
+    return true;
+}
+
 // From the entry that lands on position 100 on, the hourglass shows while the rest is read.
+void TFileListBox::Found(TFoundEntry&& entry, std::vector<TFoundEntry>& found, TInsertPositionWatch& hourGlass) {
+    found.push_back(std::move(entry));
+    if (Screen->Cursor() != crHourGlass && hourGlass.Lands(found.back().Text)) Screen->SetCursor(crHourGlass);
+}
+
 void TFileListBox::CollectEntries(const std::string& pattern, DWORD attributes, std::vector<TFoundEntry>& found,
                                   TInsertPositionWatch& hourGlass) {
     if (pattern.empty()) return;  // an empty pattern matches nothing
     TFileFind find(pattern, attributes);
+    TFoundEntry entry;
+    while (find.Next())
+        if (MakeEntry(find.Name(), find.Attributes(), attributes, entry)) Found(std::move(entry), found, hourGlass);
+}
+
+// The entries of the first piece come in as they are read; those of the later pieces wait, each
+// piece's in the order read, and follow in the order of the pieces, as separate reads give them.
+void TFileListBox::CollectEntriesOnce(const std::vector<std::string>& pieces, DWORD attributes,
+                                      std::vector<TFoundEntry>& found, TInsertPositionWatch& hourGlass) {
+    std::vector<std::vector<TFoundEntry>> later(pieces.size());
+    TFileFind find("*", attributes);
+    TFoundEntry entry;
     while (find.Next()) {
-        const DWORD entryAttributes = find.Attributes();
-        if (!FFileType.Contains(ftNormal) && (entryAttributes & attributes) == 0) continue;
-        if (entryAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            found.push_back({Format("[%s]", find.Name()), FShowGlyphs ? FFolderGlyph.get() : nullptr});
-        } else {
-            std::string name = find.Name();
-            TBitmap* glyph = IsProgramExtension(name) ? FProgramGlyph.get() : FOtherFileGlyph.get();
-            found.push_back({std::move(name), glyph});
+        bool made = false;
+        for (size_t piece = 0; piece < pieces.size(); ++piece) {
+            if (!MatchesExtensionPattern(pieces[piece], find.WideName(), find.ShortName())) continue;
+            if (!made && !MakeEntry(find.Name(), find.Attributes(), attributes, entry)) break;
+            made = true;
+            if (piece == 0)
+                Found(TFoundEntry(entry), found, hourGlass);
+            else
+                later[piece].push_back(entry);
         }
-        if (Screen->Cursor() != crHourGlass && hourGlass.Lands(found.back().Text)) Screen->SetCursor(crHourGlass);
     }
+    for (std::vector<TFoundEntry>& entries : later)
+        for (TFoundEntry& laterEntry : entries) Found(std::move(laterEntry), found, hourGlass);
 }
 
 // The entries go into the list in the order in which they were found, each at its sorted
 // position. In a sorted list the lines are added in their final order, which gives the same lines,
 // order and positions as adding them one by one, without the platform list moving its lines for
 // every insertion.
-void TFileListBox::InsertEntries(const std::vector<TFoundEntry>& found) {
+void TFileListBox::InsertEntries(std::vector<TFoundEntry>& found) {
     if (!Sorted()) {
         for (const TFoundEntry& entry : found) Items().AddObject(entry.Text, entry.Glyph);
         return;
@@ -147,15 +178,17 @@ void TFileListBox::InsertEntries(const std::vector<TFoundEntry>& found) {
     // Final order: ascending ignoring case; equal texts in the order found (each after the ones before).
     const std::vector<int> order =
         StableOrderIgnoringCase(found.size(), [&](size_t i) -> const std::string& { return found[i].Text; });
-    size_t bytes = 0;
-    for (const TFoundEntry& entry : found) bytes += entry.Text.size() + 1;
+    // The texts move into the lines, and what was read is given back before the window fills.
+    std::vector<std::pair<std::string, TObject*>> lines;
+    lines.reserve(found.size());
+    for (int index : order) lines.emplace_back(std::move(found[index].Text), found[index].Glyph);
+    std::vector<TFoundEntry>().swap(found);
     Items().BeginUpdate();
     struct EndUpdate {
         TStrings& items;
         ~EndUpdate() { items.EndUpdate(); }
     } endUpdate{Items()};
-    Items().Reserve(static_cast<int>(found.size()), bytes);
-    for (int index : order) Items().AppendObject(found[index].Text, found[index].Glyph);
+    Items().AppendLines(lines);
 }
 
 void TFileListBox::NotifyChange() {

@@ -83,7 +83,13 @@ private:
     };
     void CollectEntries(const std::string& pattern, DWORD attributes, std::vector<TFoundEntry>& found,
                         TInsertPositionWatch& hourGlass);
-    void InsertEntries(const std::vector<TFoundEntry>& found);
+    // The same entries as CollectEntries for each piece in turn, from one read of the directory.
+    void CollectEntriesOnce(const std::vector<std::string>& pieces, DWORD attributes,
+                            std::vector<TFoundEntry>& found, TInsertPositionWatch& hourGlass);
+    // The entry for a found name, or false when the attribute filter leaves it out.
+    bool MakeEntry(const char* name, DWORD entryAttributes, DWORD attributes, TFoundEntry& entry) const;
+    void Found(TFoundEntry&& entry, std::vector<TFoundEntry>& found, TInsertPositionWatch& hourGlass);
+    void InsertEntries(std::vector<TFoundEntry>& found);
     void SelectByName(const std::string& name);
     void FitItemHeight();
 

@@ -33,25 +33,35 @@ subdirs() {
 
 images "$data/images-10000" 10000
 images "$data/images-100000" 100000
+images "$data/images-1000000" 1000000
 images "$data/startup-1000" 1000
 subdirs "$data/subdirs-10000" 10000
 mkdir -p "$data/empty"
 
-# The programs that the start-up row starts, side by side, with the settings the real program reads.
-program="$data/program"
-mkdir -p "$program"
-cp "$build/app/tessellor.exe" "$program/tessellor.exe"
-cp "$build/bench/floor_window/floor_window.exe" "$program/floor_window.exe"
-printf '[Tessellor]\r\nCarriageReturn=1\r\nImageName=1\r\nImageBorder=1\r\nDefaultDir=%s\r\n' \
-  "$(windows_path "$data/startup-1000")" > "$program/tessellor.ini"
+# programs DIR DEFAULT: the programs that the start-up rows start, side by side, with the settings
+# the real program reads, whose default directory is DEFAULT.
+programs() {
+  mkdir -p "$1"
+  cp "$build/app/tessellor.exe" "$1/tessellor.exe"
+  cp "$build/bench/floor_window/floor_window.exe" "$1/floor_window.exe"
+  cp "$build/bench/floor_list/floor_list.exe" "$1/floor_list.exe"
+  printf '[Tessellor]\r\nCarriageReturn=1\r\nImageName=1\r\nImageBorder=1\r\nDefaultDir=%s\r\n' \
+    "$(windows_path "$2")" > "$1/tessellor.ini"
+}
+programs "$data/program" "$data/startup-1000"
+programs "$data/program-memory" "$data/images-1000000"
 
 "$here/wine" "$build/bench/tessellor_bench.exe" \
   --images 10000 "$(windows_path "$data/images-10000")" \
   --images 100000 "$(windows_path "$data/images-100000")" \
+  --images 1000000 "$(windows_path "$data/images-1000000")" \
+  --open 100000 \
   --subdirs 10000 "$(windows_path "$data/subdirs-10000")" \
   --startup 1000 "$(windows_path "$data/startup-1000")" \
   --empty "$(windows_path "$data/empty")" \
-  --program "$(windows_path "$program")" \
+  --memory 1000000 "$(windows_path "$data/images-1000000")" \
+  --program "$(windows_path "$data/program")" \
+  --memory-program "$(windows_path "$data/program-memory")" \
   --page "$(windows_path "$data/page.html")" \
   2> >(grep -v 'FS volume label and serial are not available' >&2)
 # Let the prefix's processes end before the display they use goes away.

@@ -77,6 +77,27 @@ void TItemStrings::Reserve(int count, size_t bytes) {
     if (HasWindow() && FMessages.InitStorage) Send(FMessages.InitStorage, static_cast<WPARAM>(count), static_cast<LPARAM>(bytes));
 }
 
+void TItemStrings::AppendLines(std::vector<std::pair<std::string, TObject*>>& lines) {
+    const size_t first = FLines.size();
+    FLines.reserve(first + lines.size());
+    for (auto& line : lines) FLines.push_back(std::move(line));
+    std::vector<std::pair<std::string, TObject*>>().swap(lines);
+    if (!HasWindow()) return;
+    size_t bytes = 0;
+    for (size_t i = first; i < FLines.size(); ++i) bytes += FLines[i].first.size() + 1;
+    Reserve(static_cast<int>(FLines.size() - first), bytes);
+    for (size_t i = first; i < FLines.size(); ++i) {
+        auto& [text, object] = FLines[i];
+        const LRESULT position = Send(FMessages.InsertString, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str()));
+        if (position < 0 || position == FMessages.Err || position == FMessages.ErrSpace) {
+            FLines.erase(FLines.begin() + static_cast<std::ptrdiff_t>(i), FLines.end());
+            throw EOutOfResources("Unable to insert a line");
+        }
+        Send(FMessages.SetItemData, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(object));
+        text.resize(std::char_traits<char>::length(text.c_str()));  // the window keeps the text up to a null
+    }
+}
+
 void TItemStrings::Insert(int index, const std::string& text) { InsertObject(index, text, nullptr); }
 
 void TItemStrings::InsertObject(int index, const std::string& text, TObject* object) {

@@ -42,6 +42,10 @@ public:
     int AppendObject(const std::string& text, TObject* object);
     // Makes room in the window for `count` more lines of `bytes` characters in all.
     void Reserve(int count, size_t bytes);
+    // Adds the lines at the end, as AppendObject does one by one, taking them over from `lines`
+    // (left empty, its memory given back before the window gets them). When the window refuses a
+    // line, the lines before it stay and EOutOfResources is raised.
+    void AppendLines(std::vector<std::pair<std::string, TObject*>>& lines);
     // Repainting of the window stops until the matching EndUpdate (calls nest).
     void BeginUpdate() override;
     void EndUpdate() override;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <string_view>
 
 #include "LocaleText.h"
 
@@ -11,23 +12,21 @@ namespace {
 
 constexpr DWORD kKeyFlags = LCMAP_SORTKEY | NORM_IGNORECASE;
 
-// The sort key of `text` that compares as AnsiCompareText does; false when the locale gives none.
-bool SortKey(const std::string& text, std::string& key) {
-    if (text.empty()) {
-        key.clear();
-        return true;
-    }
+// Appends the sort key of `text` that compares as AnsiCompareText does; false when the locale gives none.
+bool AppendSortKey(const std::string& text, std::string& keys) {
+    if (text.empty()) return true;
     char buffer[512];
     const int length = static_cast<int>(text.size());
     int size = LCMapStringA(LOCALE_USER_DEFAULT, kKeyFlags, text.data(), length, buffer, sizeof buffer);
     if (size > 0) {
-        key.assign(buffer, static_cast<size_t>(size));
+        keys.append(buffer, static_cast<size_t>(size));
         return true;
     }
     size = LCMapStringA(LOCALE_USER_DEFAULT, kKeyFlags, text.data(), length, nullptr, 0);
     if (size <= 0) return false;
-    key.resize(static_cast<size_t>(size));
-    return LCMapStringA(LOCALE_USER_DEFAULT, kKeyFlags, text.data(), length, key.data(), size) == size;
+    const size_t at = keys.size();
+    keys.resize(at + static_cast<size_t>(size));
+    return LCMapStringA(LOCALE_USER_DEFAULT, kKeyFlags, text.data(), length, keys.data() + at, size) == size;
 }
 
 // Whether `order` is what the stable sort gives: every text sorts with or after the one before
@@ -47,11 +46,21 @@ std::vector<int> StableOrderIgnoringCase(size_t count, const std::function<const
     std::vector<int> order(count);
     std::iota(order.begin(), order.end(), 0);
     if (count < 2) return order;
-    std::vector<std::string> keys(count);
+    // All keys in one piece of memory, key i from starts[i] to starts[i + 1]: a million names
+    // would otherwise make a million small blocks.
+    std::string keys;
+    std::vector<size_t> starts(count + 1, 0);
     bool keyed = true;
-    for (size_t i = 0; i < count && keyed; ++i) keyed = SortKey(text(i), keys[i]);
+    for (size_t i = 0; i < count && keyed; ++i) {
+        keyed = AppendSortKey(text(i), keys);
+        starts[i + 1] = keys.size();
+    }
     if (keyed) {
-        std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return keys[a] < keys[b]; });
+        const auto key = [&](int i) {
+            return std::string_view(keys.data() + starts[static_cast<size_t>(i)],
+                                    starts[static_cast<size_t>(i) + 1] - starts[static_cast<size_t>(i)]);
+        };
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return key(a) < key(b); });
         if (IsStableOrder(order, text)) return order;
         std::iota(order.begin(), order.end(), 0);
     }

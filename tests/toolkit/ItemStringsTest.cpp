@@ -82,6 +82,29 @@ TEST(ItemStrings, SortedListReadsBackWhatItsWindowHolds) {
     EXPECT_EQ(SendMessageA(list->Handle(), LB_GETCOUNT, 0, 0), 0);
 }
 
+// Lines handed over in a batch land at the end in the order given, even in a sorted list, in the
+// window and in the copy alike, and the caller's vector is left empty.
+TEST(ItemStrings, LinesAppendedInABatchLandAtTheEndAsGiven) {
+    TForm form(nullptr);
+    auto* list = new TCustomListBox(&form);
+    list->SetSorted(true);
+    list->SetParent(&form);
+    TObject a, b;
+    std::vector<std::pair<std::string, TObject*>> lines{{"zulu", &a}, {"alpha", nullptr}};
+    list->Items().AppendLines(lines);  // no window yet: kept as given
+    EXPECT_TRUE(lines.empty());
+    form.HandleNeeded();
+    list->Items().AddObject("mike", &b);
+    lines = {{"yankee", &b}, {std::string("bravo\0hidden", 12), &a}, {"", nullptr}};
+    list->Items().AppendLines(lines);
+    EXPECT_TRUE(lines.empty());
+    EXPECT_EQ(lines.capacity(), 0u);
+    EXPECT_EQ(ListWindowLines(*list), ItemLines(list->Items()));
+    EXPECT_EQ(ItemLines(list->Items()),
+              (std::vector<Line>{{"alpha", nullptr}, {"mike", &b}, {"zulu", &a}, {"yankee", &b}, {"bravo", &a},
+                                 {"", nullptr}}));
+}
+
 TEST(ItemStrings, ComboBoxReadsBackWhatItsWindowHolds) {
     TForm form(nullptr);
     auto* combo = new TCustomComboBox(&form);

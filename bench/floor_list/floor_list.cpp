@@ -1,0 +1,80 @@
+// The smallest window program that settles like the real one: one window of the main window's
+// size with a list box, shown; after a 200 ms one-shot timer it reads its start folder (the current
+// directory) with FindFirstFileA and fills the list box with the names of the files, sorted. The
+// benchmark's floor of the real program's start until settled, and of its memory with a large
+// folder listed.
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr UINT_PTR kTimerId = 1;
+HWND List = nullptr;
+
+void FillList() {
+    std::vector<std::string> names;
+    size_t bytes = 0;
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA("*", &data);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+            names.emplace_back(data.cFileName);
+            bytes += names.back().size() + 1;
+        } while (FindNextFileA(find, &data));
+        FindClose(find);
+    }
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()), b.data(),
+                              static_cast<int>(b.size())) == CSTR_LESS_THAN;
+    });
+    SendMessageA(List, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(List, LB_INITSTORAGE, names.size(), bytes);
+    for (const std::string& name : names) SendMessageA(List, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    SendMessageA(List, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(List, nullptr, TRUE);
+}
+
+LRESULT CALLBACK FloorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_TIMER:
+        KillTimer(window, kTimerId);
+        FillList();
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = FloorWindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = "FloorList";
+    if (!RegisterClassA(&windowClass)) return 1;
+    HWND window = CreateWindowExA(0, "FloorList", "Floor list", WS_OVERLAPPEDWINDOW, 222, 78, 447, 486, nullptr,
+                                  nullptr, instance, nullptr);
+    if (!window) return 1;
+    List = CreateWindowExA(0, "LISTBOX", "", WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | LBS_NOINTEGRALHEIGHT,
+                           172, 100, 145, 133, window, nullptr, instance, nullptr);
+    if (!List) return 1;
+    ShowWindow(window, show);
+    UpdateWindow(window);
+    SetTimer(window, kTimerId, 200, nullptr);
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return 0;
+}
