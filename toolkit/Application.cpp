@@ -37,7 +37,11 @@ TApplication::~TApplication() {
     if (Application == this) Application = nullptr;
 }
 
-void TApplication::Initialize() {
+void TApplication::Initialize() {}
+
+void TApplication::BeforeMainForm() {
+    if (FStartDirectoryChecked) return;
+    FStartDirectoryChecked = true;
     Guarded(this, [] { EnterReadableStartDirectory(); });
 }
 

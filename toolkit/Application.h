@@ -19,8 +19,6 @@ public:
     TApplication();
     ~TApplication() override;
 
-    // Moves a process started in a directory it cannot name to one it can, showing the error once
-    // (see ReadableStartDirectory.h).
     void Initialize();
     std::string Title;
 
@@ -29,6 +27,7 @@ public:
     template <class T>
     void CreateForm(T*& reference) {
         reference = nullptr;
+        if (!FMainForm) BeforeMainForm();
         Guarded(this, [this, &reference] { reference = new T(this); });
         if (reference && !FMainForm) FMainForm = reference;
     }
@@ -72,6 +71,9 @@ protected:
 private:
     bool ProcessMessage(MSG& msg);
     void ShowMainForm();
+    // A process started in a directory it cannot name moves to one it can, before the main form's
+    // lists read it, and the error is shown once, under the title (see ReadableStartDirectory.h).
+    void BeforeMainForm();
     // The application window's messages; true when handled, with the result in `result` (0 unless set).
     bool WindowMessage(UINT msg, WPARAM wParam, LRESULT& result);
     // The window that takes the activation in the application window's place, or none.
@@ -82,6 +84,7 @@ private:
     TForm* FMainForm = nullptr;
     bool FTerminated = false;
     int FExitCode = 0;
+    bool FStartDirectoryChecked = false;
 
     friend LRESULT CALLBACK ApplicationWndProc(HWND, UINT, WPARAM, LPARAM);
 };
