@@ -11,5 +11,5 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     TTessellorForm* tessellorForm = nullptr;
     application.CreateForm(tessellorForm);
     application.Run();
-    return 0;
+    return application.ExitCode();
 }

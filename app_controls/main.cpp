@@ -11,5 +11,5 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     TControlsForm* form = nullptr;
     application.CreateForm(form);
     application.Run();
-    return 0;
+    return application.ExitCode();
 }

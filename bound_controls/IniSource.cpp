@@ -2,20 +2,18 @@
 
 #include <algorithm>
 
-#include "Application.h"
+#include "ErrorBoundary.h"
 #include "IniBoundControl.h"
 #include "Paths.h"
 
 TIniSource::TIniSource(TComponent* owner) : TComponent(owner) {}
 
 TIniSource::~TIniSource() {
-    try {
+    // An OnDeactivate handler that raises must not end the program from a destructor.
+    Guarded(this, [this] {
         Broadcast(IM_DETACH);
         SetEnabled(false);
-    } catch (...) {
-        // An OnDeactivate handler that raises must not end the program from a destructor.
-        if (Application) Application->HandleException(this);
-    }
+    });
 }
 
 void TIniSource::SetEnabled(bool value) {

@@ -1,10 +1,10 @@
 #include "Application.h"
 
-#include <exception>
-
 #include "Control.h"
 #include "Exceptions.h"
 #include "Form.h"
+#include "Format.h"
+#include "ReadableStartDirectory.h"
 
 TApplication* Application = nullptr;
 
@@ -17,15 +17,13 @@ constexpr UINT CM_ACTIVATEMAIN = WM_APP + 0x100;
 }  // namespace
 
 LRESULT CALLBACK ApplicationWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-    try {
-        LRESULT result = 0;
-        if (Application && Application->FHandle == window && Application->WindowMessage(msg, wParam, result))
-            return result;
-    } catch (...) {
-        if (Application) Application->HandleException(Application);
-        return 0;
-    }
-    return DefWindowProcA(window, msg, wParam, lParam);
+    LRESULT result = 0;
+    bool handled = false;
+    const bool ended = Guarded(Application, [&] {
+        handled = Application && Application->FHandle == window && Application->WindowMessage(msg, wParam, result);
+    });
+    if (!ended) return 0;
+    return handled ? result : DefWindowProcA(window, msg, wParam, lParam);
 }
 
 TApplication::TApplication() : TComponent(nullptr) {
@@ -40,6 +38,12 @@ TApplication::~TApplication() {
 }
 
 void TApplication::Initialize() {}
+
+void TApplication::BeforeMainForm() {
+    if (FStartDirectoryChecked) return;
+    FStartDirectoryChecked = true;
+    Guarded(this, [] { EnterReadableStartDirectory(); });
+}
 
 void TApplication::Notification(TComponent* component, TOperation operation) {
     TComponent::Notification(component, operation);
@@ -56,7 +60,8 @@ HWND TApplication::Handle() {
         wc.hInstance = instance;
         wc.hIcon = LoadIconA(instance, "MAINICON");
         wc.lpszClassName = kApplicationClass;
-        RegisterClassA(&wc);
+        if (!RegisterClassA(&wc))
+            throw EOutOfResources(Format("Error registering window class %s", kApplicationClass));
     }
     // A window of no size in the middle of the screen: nothing of it shows but its task-bar entry.
     FHandle = CreateWindowExA(0, kApplicationClass, Title.c_str(),
@@ -121,15 +126,23 @@ bool TApplication::WindowMessage(UINT msg, WPARAM wParam, LRESULT& result) {
 }
 
 void TApplication::Run() {
-    if (FMainForm) {
-        // The main form may have its window already; the application window becomes its owner.
-        SetWindowTextA(Handle(), Title.c_str());
-        SetWindowLongPtrA(FMainForm->Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(FHandle));
-        ShowWindow(FHandle, SW_SHOWNOACTIVATE);
-        FMainForm->Show();
+    FExitCode = 0;
+    ProcessMessages();
+    if (FMainForm) Guarded(this, [this] { ShowMainForm(); });
+    if (!FMainForm || !FMainForm->HandleAllocated() || !IsWindowVisible(FMainForm->Handle())) {
+        FExitCode = 1;
+        return;
     }
     while (!FTerminated && HandleMessage()) {
     }
+}
+
+void TApplication::ShowMainForm() {
+    // The main form may have its window already; the application window becomes its owner.
+    SetWindowTextA(Handle(), Title.c_str());
+    SetWindowLongPtrA(FMainForm->Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(FHandle));
+    ShowWindow(FHandle, SW_SHOWNOACTIVATE);
+    FMainForm->Show();
 }
 
 void TApplication::Terminate() {
@@ -143,15 +156,13 @@ bool TApplication::ProcessMessage(MSG& msg) {
         FTerminated = true;
         return false;
     }
-    try {
+    Guarded(this, [&msg] {
         // Tab, Enter, Esc and & accelerators for the form the message belongs to.
         HWND root = GetAncestor(msg.hwnd, GA_ROOT);
-        if (root && dynamic_cast<TForm*>(TWinControl::FromHandle(root)) && IsDialogMessageA(root, &msg)) return true;
+        if (root && dynamic_cast<TForm*>(TWinControl::FromHandle(root)) && IsDialogMessageA(root, &msg)) return;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
-    } catch (...) {
-        HandleException(this);
-    }
+    });
     return true;
 }
 
@@ -176,22 +187,10 @@ void TApplication::ProcessMessages() {
 }
 
 void TApplication::HandleException(TObject*) {
-    try {
-        throw;
-    } catch (const EAbort&) {
-    } catch (const Exception& e) {
-        ShowException(e.Message());
-    } catch (const std::exception& e) {
-        ShowException(e.what());
-    } catch (...) {
-        ShowException("Unknown exception");
-    }
+    if (const std::optional<std::string> message = CaughtExceptionMessage()) ShowException(*message);
 }
 
-void TApplication::ShowException(const std::string& message) {
-    const std::string text = message + ".";
-    MessageBoxA(GetActiveWindow(), text.c_str(), Title.c_str(), MB_OK | MB_ICONSTOP);
-}
+void TApplication::ShowException(const std::string& message) { ShowErrorBox(message + ".", Title); }
 
 void TApplication::HelpContext(int context) {
     if (OnHelp) {

@@ -1,14 +1,16 @@
 #pragma once
 // TApplication: the one application object. It owns the forms, makes the first form created the main
 // form, runs the message loop until told to terminate, and shows every exception that escapes a
-// handler in the error box. Its own window, labelled with Title, owns the main form: the task bar
-// shows that window, so the program's entry there reads the title, not the main form's caption.
+// handler in the error box (see ErrorBoundary.h). Its own window, labelled with Title, owns the main
+// form: the task bar shows that window, so the program's entry there reads the title, not the main
+// form's caption.
 #include <windows.h>
 
 #include <functional>
 #include <string>
 
 #include "Component.h"
+#include "ErrorBoundary.h"
 
 class TForm;
 
@@ -20,10 +22,14 @@ public:
     void Initialize();
     std::string Title;
 
+    // Makes a form inside the error boundary: a form that cannot be made is shown as an error and
+    // `reference` stays null.
     template <class T>
     void CreateForm(T*& reference) {
-        reference = new T(this);
-        if (!FMainForm) FMainForm = reference;
+        reference = nullptr;
+        if (!FMainForm) BeforeMainForm();
+        Guarded(this, [this, &reference] { reference = new T(this); });
+        if (reference && !FMainForm) FMainForm = reference;
     }
     TForm* MainForm() const { return FMainForm; }
 
@@ -36,8 +42,13 @@ public:
     void Minimize();
     void Restore();
 
-    // Shows the application window and the main form, and handles messages until Terminate.
+    // Handles the messages posted while the forms were made (the settings they load), so that the
+    // first focus sees their outcome; then shows the application window and the main form, and
+    // handles messages until Terminate. Without a main form that shows, it returns at once: the
+    // error was shown when the form failed.
     void Run();
+    // What the program ends with: 0, or 1 when Run had no main form to show.
+    int ExitCode() const { return FExitCode; }
     void Terminate();
     bool Terminated() const { return FTerminated; }
     // Handles every message waiting in the queue, then returns.
@@ -59,6 +70,10 @@ protected:
 
 private:
     bool ProcessMessage(MSG& msg);
+    void ShowMainForm();
+    // A process started in a directory it cannot name moves to one it can, before the main form's
+    // lists read it, and the error is shown once, under the title (see ReadableStartDirectory.h).
+    void BeforeMainForm();
     // The application window's messages; true when handled, with the result in `result` (0 unless set).
     bool WindowMessage(UINT msg, WPARAM wParam, LRESULT& result);
     // The window that takes the activation in the application window's place, or none.
@@ -68,6 +83,8 @@ private:
 
     TForm* FMainForm = nullptr;
     bool FTerminated = false;
+    int FExitCode = 0;
+    bool FStartDirectoryChecked = false;
 
     friend LRESULT CALLBACK ApplicationWndProc(HWND, UINT, WPARAM, LPARAM);
 };

@@ -4,7 +4,7 @@
 #include <climits>
 #include <unordered_map>
 
-#include "Application.h"
+#include "ErrorBoundary.h"
 #include "Exceptions.h"
 #include "Format.h"
 
@@ -12,7 +12,6 @@ namespace {
 
 const char* const kObjectProp = "TessellorToolkitObject";
 const char* const kToolkitClass = "TessellorWindow";
-int gNextControlId = 1000;
 // The objects behind the windows, for FromHandle: a window property costs a call to the Wine
 // server on every read, which the window procedure would pay for every message.
 std::unordered_map<HWND, TWinControl*> gControls;
@@ -24,11 +23,7 @@ LRESULT CALLBACK ToolkitWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
     TWinControl* control = TWinControl::FromHandle(window);
     if (!control) return DefWindowProcA(window, msg, wParam, lParam);
     TMessage message{msg, wParam, lParam, 0};
-    try {
-        control->WndProc(message);
-    } catch (...) {
-        if (Application) Application->HandleException(control);
-    }
+    Guarded(control, [control, &message] { control->WndProc(message); });
     if (msg == WM_NCDESTROY && TWinControl::FromHandle(window) == control) control->Unbind();
     return message.Result;
 }
@@ -108,7 +103,7 @@ void TControl::Click() {
 
 // ---------------------------------------------------------------- TWinControl
 
-TWinControl::TWinControl(TComponent* owner) : TControl(owner), FControlId(gNextControlId++) {}
+TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
 TWinControl::~TWinControl() {
     // Child controls go with their parent, as their windows do.
@@ -135,6 +130,7 @@ void TWinControl::Bind(HWND window) {
 
 void TWinControl::Unbind() {
     if (!FHandle) return;
+    ReleaseId();
     RemovePropA(FHandle, kObjectProp);
     gControls.erase(FHandle);
     if (FDefWndProc && FDefWndProc != DefWindowProcA)
@@ -154,7 +150,29 @@ void TWinControl::HandleNeeded() {
         Parent()->HandleNeeded();  // makes this window too, as one of its children
         if (FHandle) return;
     }
-    CreateWnd();
+    MakeWindow();
+}
+
+void TWinControl::MakeWindow() {
+    try {
+        CreateWnd();
+    } catch (...) {
+        if (!FHandle) throw;
+        ShowCaughtException(this);
+    }
+}
+
+TControlIds& TWinControl::FormIds() {
+    TWinControl* top = this;
+    while (top->Parent()) top = top->Parent();
+    if (!top->FChildIds) top->FChildIds = std::make_unique<TControlIds>();
+    return *top->FChildIds;
+}
+
+void TWinControl::ReleaseId() {
+    if (FIdSource) FIdSource->Give(FControlId);
+    FIdSource = nullptr;
+    FControlId = 0;
 }
 
 void TWinControl::CreateParams(TCreateParams& params) {
@@ -186,7 +204,13 @@ void TWinControl::CreateWnd() {
     TCreateParams params;
     CreateParams(params);
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    HMENU menuOrId = (params.Style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(FControlId)) : nullptr;
+    HMENU menuOrId = nullptr;
+    if (params.Style & WS_CHILD) {
+        TControlIds& ids = FormIds();
+        FControlId = ids.Take();
+        FIdSource = &ids;
+        menuOrId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(FControlId));
+    }
     HWND window;
     if (params.WinClassName.empty()) {
         // The toolkit's own class; one class per class style, background and icon.
@@ -202,7 +226,10 @@ void TWinControl::CreateWnd() {
             wc.hbrBackground = params.ClassBackground;
             wc.hIcon = params.ClassIcon;
             wc.lpszClassName = className.c_str();
-            RegisterClassA(&wc);
+            if (!RegisterClassA(&wc)) {
+                ReleaseId();
+                throw EOutOfResources(Format("Error registering window class for %s", Name.c_str()));
+            }
         }
         gCreatingControl = this;
         window = CreateWindowExA(params.ExStyle, className.c_str(), params.Caption.c_str(), params.Style, params.X,
@@ -218,7 +245,10 @@ void TWinControl::CreateWnd() {
                 SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ToolkitWndProc)));
         }
     }
-    if (!window) throw EOutOfResources(Format("Error creating window of %s", Name.c_str()));
+    if (!window) {
+        ReleaseId();
+        throw EOutOfResources(Format("Error creating window of %s", Name.c_str()));
+    }
     SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(EffectiveFont().Handle()), FALSE);
     CreateChildWindows();
     if (Parent()) Parent()->ArrangeTabOrder();  // made alone, as after RecreateWnd or in a live parent
@@ -267,7 +297,7 @@ void TWinControl::CreateChildWindows() {
     FCreatingChildren = true;
     try {
         for (TWinControl* child : ChildrenInTabOrder(this))
-            if (!child->FHandle) child->CreateWnd();
+            if (!child->FHandle) child->MakeWindow();
     } catch (...) {
         FCreatingChildren = false;
         throw;

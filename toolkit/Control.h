@@ -4,10 +4,12 @@
 // the WM_CTLCOLOR* messages back to the child they concern as CN_* messages.
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "Component.h"
+#include "ControlIds.h"
 #include "Font.h"
 
 struct TMessage {
@@ -153,6 +155,8 @@ public:
     static TWinControl* FromHandle(HWND window);
     // The control with the given control id among this control's descendants.
     TWinControl* FindChildById(int id);
+    // The id of the control's child window, unique in its form (see ControlIds.h); 0 while it has
+    // no window.
     int ControlId() const { return FControlId; }
     // The control that takes the focus in this one's place (a label's FocusControl), or none.
     virtual TWinControl* FocusTarget() const { return nullptr; }
@@ -200,14 +204,23 @@ protected:
 private:
     void InsertControl(TControl* control);
     void RemoveControl(TControl* control);
+    // CreateWnd inside the error boundary once the window exists: a control that fails to fill its
+    // new window (a list reading its directory) is shown as an error and keeps the window; a
+    // window that cannot be made raises.
+    void MakeWindow();
     void CreateChildWindows();
     void MarkGroups();
     void Bind(HWND window);
     void Unbind();
+    // The ids of the form (the top-most parent) that this control's window is made in.
+    TControlIds& FormIds();
+    void ReleaseId();
 
     HWND FHandle = nullptr;
     WNDPROC FDefWndProc = nullptr;
     int FControlId = 0;
+    TControlIds* FIdSource = nullptr;  // where FControlId came from and goes back to
+    std::unique_ptr<TControlIds> FChildIds;  // of a top-most control: the ids of its form
     std::vector<TControl*> FControls;
     bool FCreatingChildren = false;
     HBRUSH FBrush = nullptr;

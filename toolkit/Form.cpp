@@ -4,6 +4,7 @@
 
 #include "Application.h"
 #include "Button.h"
+#include "ErrorBoundary.h"
 #include "Exceptions.h"
 #include "GdiHandles.h"
 #include "Menus.h"
@@ -74,13 +75,7 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
 }
 
 TForm::~TForm() {
-    if (OnDestroy) {
-        try {
-            OnDestroy(this);
-        } catch (...) {
-            if (Application) Application->HandleException(this);
-        }
-    }
+    if (OnDestroy) Guarded(this, [this] { OnDestroy(this); });
     MarkDestroying();
     DestroyComponents();
 }
@@ -88,8 +83,11 @@ TForm::~TForm() {
 void TForm::FinishLayout() {
     const int pixelsPerInch = Screen->PixelsPerInch();
     if (pixelsPerInch != kDesignPixelsPerInch) ScaleBy(pixelsPerInch, kDesignPixelsPerInch);
-    for (int i = 0; i < ComponentCount(); ++i) Components(i)->Loaded();
-    if (OnCreate) OnCreate(this);
+    for (int i = 0; i < ComponentCount(); ++i) {
+        TComponent* component = Components(i);
+        Guarded(component, [component] { component->Loaded(); });
+    }
+    if (OnCreate) Guarded(this, [this] { OnCreate(this); });
 }
 
 void TForm::CreateParams(TCreateParams& params) {
@@ -282,6 +280,29 @@ TButton* TForm::CancelButton() {
     return FindButton(this, [](TButton* b) { return b->Cancel; });
 }
 
+TButton* TForm::EnterButton(HWND focus) {
+    if (auto* button = dynamic_cast<TButton*>(ControlHolding(this, focus));
+        button && button->HandleAllocated() && button->Handle() == focus)
+        return button;
+    return DefaultButton();
+}
+
+void TForm::ShowDefaultButton(HWND focus) {
+    TButton* shown = EnterButton(focus);
+    FindButton(this, [shown](TButton* b) {
+        b->ShowAsDefault(b == shown);
+        return false;  // on to every other button
+    });
+}
+
+HWND TForm::NextTabItem(HWND from, bool previous) {
+    // Tab from a container enters it: the dialog manager puts the focus on a group box for its
+    // & accelerator and then asks for the next control, which is the first one inside.
+    if (!previous && from && IsChild(Handle(), from) && (GetWindowLongPtrA(from, GWL_EXSTYLE) & WS_EX_CONTROLPARENT))
+        if (HWND inside = GetNextDlgTabItem(from, nullptr, FALSE); inside && IsChild(from, inside)) return inside;
+    return GetNextDlgTabItem(Handle(), from, previous);
+}
+
 bool TForm::ClickButton(TButton* button) {
     if (!button || !button->Visible() || !button->Enabled()) return false;
     button->Click();
@@ -328,38 +349,41 @@ void TForm::WndProc(TMessage& message) {
         if (LOWORD(message.LParam))
             target = reinterpret_cast<HWND>(message.WParam);
         else
-            target = GetNextDlgTabItem(Handle(), GetFocus(), message.WParam != 0);
+            target = NextTabItem(GetFocus(), message.WParam != 0);
         if (target) ::SetFocus(target);
         message.Result = 0;
         return;
     }
     case DM_GETDEFID:
-        if (TButton* button = DefaultButton()) {
+        if (TButton* button = EnterButton(GetFocus())) {
             message.Result = MAKELRESULT(button->ControlId(), DC_HASDEFID);
             return;
         }
         message.Result = 0;
         return;
-    case WM_COMMAND:
-        if (message.LParam == 0 || LOWORD(message.WParam) == IDCANCEL || LOWORD(message.WParam) == IDOK) {
-            const int id = LOWORD(message.WParam);
-            if (id == IDCANCEL) {
-                ClickButton(CancelButton());
+    case WM_COMMAND: {
+        // A command that names its window goes to that control, whatever its id reads as
+        // (TWinControl hands it on); only the dialog manager's Enter and Esc, and menus, come
+        // without one.
+        if (message.LParam && FromHandle(reinterpret_cast<HWND>(message.LParam))) break;
+        const int id = LOWORD(message.WParam);
+        if (id == IDCANCEL) {
+            ClickButton(CancelButton());
+            return;
+        }
+        if (id == IDOK) {
+            ClickButton(EnterButton(GetFocus()));
+            return;
+        }
+        if (message.LParam == 0) {
+            if (auto* button = dynamic_cast<TButton*>(FindChildById(id))) {
+                ClickButton(button);
                 return;
             }
-            if (id == IDOK) {
-                ClickButton(DefaultButton());
-                return;
-            }
-            if (message.LParam == 0) {
-                if (auto* button = dynamic_cast<TButton*>(FindChildById(id))) {
-                    ClickButton(button);
-                    return;
-                }
-                if (Menu && Menu->DispatchCommand(id)) return;
-            }
+            if (Menu && Menu->DispatchCommand(id)) return;
         }
         break;
+    }
     default:
         break;
     }

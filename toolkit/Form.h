@@ -1,6 +1,7 @@
 #pragma once
 // TForm: a top-level window holding controls; shown modeless or modal, with default and cancel
-// buttons, Tab order and & accelerators through the dialog manager of the message loop. A form
+// buttons, Tab order and & accelerators through the dialog manager of the message loop. Enter
+// presses the push button that has the focus, and with the focus elsewhere the default button. A form
 // keeps the control that has its focus: it remembers it when the form loses the activation (to a
 // modal form, a common dialog or a message box) and gives the focus back to it when the form is
 // activated again.
@@ -63,6 +64,11 @@ public:
     // Buttons marked Default or Cancel among the form's controls.
     TButton* DefaultButton();
     TButton* CancelButton();
+    // The button that Enter presses with the focus on `focus`: the push button that has it, else
+    // DefaultButton (or none). It is drawn with the thick frame; TButton calls ShowDefaultButton
+    // whenever the focus comes or goes, whichever way it moved.
+    TButton* EnterButton(HWND focus);
+    void ShowDefaultButton(HWND focus);
 
     void WndProc(TMessage& message) override;
 
@@ -83,6 +89,8 @@ private:
     // The room that frame, caption and menu bar take on a screen of `pixelsPerInch`.
     SIZE FrameSize(int pixelsPerInch);
     bool ClickButton(TButton* button);
+    // The control that Tab (or Shift+Tab) moves the focus to from `from`.
+    HWND NextTabItem(HWND from, bool previous);
     // Focuses ActiveControl, or else the first tab stop, or else the form itself.
     void FocusActiveControl();
     void RememberFocus();

@@ -2,7 +2,8 @@
 
 #include <map>
 
-#include "Application.h"
+#include "ErrorBoundary.h"
+#include "Exceptions.h"
 
 namespace {
 // Thread timers carry no object: find the timer by its id.
@@ -12,7 +13,7 @@ std::map<UINT_PTR, TTimer*>& Timers() {
 }
 }  // namespace
 
-TTimer::TTimer(TComponent* owner) : TComponent(owner) {}
+TTimer::TTimer(TComponent* owner) : TComponent(owner) { Update(); }
 
 TTimer::~TTimer() {
     FEnabled = false;
@@ -37,9 +38,15 @@ void TTimer::Update() {
         Timers().erase(FId);
         FId = 0;
     }
-    if (FEnabled && FInterval > 0 && OnTimer) {
+    // Armed without a handler too: OnTimer is a plain field, so a handler given later could not
+    // arm it; each tick looks for the handler.
+    if (FEnabled && FInterval > 0) {
         FId = SetTimer(nullptr, 0, FInterval, &TTimer::Tick);
-        if (FId) Timers()[FId] = this;
+        if (!FId) {
+            FEnabled = false;
+            throw EOutOfResources("Not enough timers available");
+        }
+        Timers()[FId] = this;
     }
 }
 
@@ -47,9 +54,7 @@ void CALLBACK TTimer::Tick(HWND, UINT, UINT_PTR id, DWORD) {
     auto it = Timers().find(id);
     if (it == Timers().end()) return;
     TTimer* timer = it->second;
-    try {
+    Guarded(timer, [timer] {
         if (timer->OnTimer) timer->OnTimer(timer);
-    } catch (...) {
-        if (Application) Application->HandleException(timer);
-    }
+    });
 }

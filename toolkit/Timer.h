@@ -1,5 +1,7 @@
 #pragma once
-// TTimer: calls OnTimer every Interval milliseconds while Enabled, from the message loop.
+// TTimer: calls OnTimer every Interval milliseconds while Enabled, from the message loop. It runs
+// while Enabled (and Interval is not 0) whatever order Interval, OnTimer and Enabled are set in; a
+// timer the platform refuses raises EOutOfResources.
 #include <windows.h>
 
 #include "Component.h"

@@ -67,15 +67,23 @@ bool WaitFor(const std::function<bool()>& done, int timeoutMs) {
 AppDriver::AppDriver(const std::string& programDir) : FProgramDir(programDir) {}
 
 void AppDriver::Start(const std::string& currentDir) {
+    std::wstring wide(currentDir.size() + 1, L'\0');
+    const int length = MultiByteToWideChar(CP_ACP, 0, currentDir.c_str(), -1, wide.data(), static_cast<int>(wide.size()));
+    wide.resize(length > 0 ? static_cast<size_t>(length - 1) : 0);
+    Start(wide);
+}
+
+void AppDriver::Start(const std::wstring& currentDir) {
     const std::string program = FProgramDir + "\\tessellor_e2e.exe";
     if (!CopyFileA(TESSELLOR_EXE, program.c_str(), FALSE)) {
         ADD_FAILURE() << "cannot copy " << TESSELLOR_EXE << " to " << program;
         return;
     }
-    STARTUPINFOA startup{};
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    std::string commandLine = "\"" + program + "\"";
-    if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+    std::wstring wideProgram(program.begin(), program.end());  // the test folders' names are ASCII
+    std::wstring commandLine = L"\"" + wideProgram + L"\"";
+    if (!CreateProcessW(wideProgram.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         currentDir.c_str(), &startup, &FProcess))
         ADD_FAILURE() << "cannot start " << program << ": error " << GetLastError();
 }

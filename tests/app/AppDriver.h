@@ -16,6 +16,8 @@ public:
     explicit AppDriver(const std::string& programDir);
     // Starts the program with `currentDir` as its current directory.
     void Start(const std::string& currentDir);
+    // The same for a directory whose name the code page may not hold.
+    void Start(const std::wstring& currentDir);
     ~AppDriver();
     AppDriver(const AppDriver&) = delete;
     AppDriver& operator=(const AppDriver&) = delete;

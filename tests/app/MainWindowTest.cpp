@@ -342,7 +342,35 @@ TEST(MainWindow, TheTypicalRoadWorksWithTheKeyboardAlone) {
     ASSERT_TRUE(c.AllFound());
     ASSERT_TRUE(WaitFor([&] { return ListItems(c.FileList) == std::vector<std::string>{"top.gif"}; }));
 
-    // A fresh start: the first tab stop has the focus, and Tab Tab reaches the directory list.
+    // A fresh start: the first tab stop, Generate, has the focus and Enter presses it; Enter again
+    // saves the page in the directory shown.
+    EXPECT_TRUE(FocusReaches(c.Main, c.Generate)) << "focus on " << FocusOf(c.Main);
+    app.Activate(c.Main);
+    app.Key(VK_RETURN);
+    HWND save = app.WaitForDialog();
+    ASSERT_NE(save, nullptr) << "Enter on Generate did nothing";
+    EXPECT_EQ(WindowView(save).Caption(), "Select HTML file to:");
+    app.Key(VK_RETURN);
+    ASSERT_TRUE(app.WaitNoDialog());
+    const std::string page = images / "tessellortest.html";
+    ASSERT_TRUE(WaitFor([&] { return FileExists(page) && ReadWholeFile(page).find("top.gif") != std::string::npos; }));
+    const std::string saved = ReadWholeFile(page);
+    // Again: the file exists now, and the confirmation's "No", reached with the arrow key, keeps it.
+    EXPECT_TRUE(FocusReaches(c.Main, c.Generate)) << "focus on " << FocusOf(c.Main);
+    app.Key(VK_RETURN);
+    ASSERT_NE(app.WaitForDialog(), nullptr);
+    app.Key(VK_RETURN);
+    HWND confirm = app.WaitForWindow("Confirm");
+    ASSERT_NE(confirm, nullptr);
+    HWND no = app.ChildWithText(confirm, "Button", "&No");
+    app.Key(VK_RIGHT);
+    EXPECT_TRUE(FocusReaches(confirm, no));
+    app.Key(VK_RETURN);
+    ASSERT_TRUE(app.WaitNoDialog());
+    EXPECT_EQ(ReadWholeFile(page), saved);
+    DeleteFileA(page.c_str());
+
+    // Tab Tab reaches the directory list.
     EXPECT_TRUE(FocusReaches(c.Main, c.Generate)) << "focus on " << FocusOf(c.Main);
     app.Key(VK_TAB);
     EXPECT_TRUE(FocusReaches(c.Main, c.SaveAs));
@@ -370,13 +398,16 @@ TEST(MainWindow, TheTypicalRoadWorksWithTheKeyboardAlone) {
     ASSERT_TRUE(app.WaitNoDialog());
     EXPECT_TRUE(FocusReaches(c.Main, c.FileList)) << "focus on " << FocusOf(c.Main);
 
-    // The same after a dialog of the program's own: Help > Other Products, closed with Esc.
-    app.Key('H', true);
-    app.Key('O');
-    dialog = app.WaitForDialog();
-    ASSERT_NE(dialog, nullptr);
-    app.Key(VK_ESCAPE);
-    ASSERT_TRUE(app.WaitNoDialog());
+    // The same after a dialog of the program's own: Help > Other Products, closed with Esc, then
+    // with Enter on its OK, which has the focus when it opens.
+    for (WORD key : {VK_ESCAPE, VK_RETURN}) {
+        app.Key('H', true);
+        app.Key('O');
+        dialog = app.WaitForDialog();
+        ASSERT_NE(dialog, nullptr);
+        app.Key(key);
+        ASSERT_TRUE(app.WaitNoDialog()) << "key " << key;
+    }
     EXPECT_TRUE(FocusReaches(c.Main, c.FileList)) << "focus on " << FocusOf(c.Main);
     EXPECT_TRUE(WaitFor([&] { return ListItems(c.FileList) == std::vector<std::string>{"inner.jpg"}; }));
 }

@@ -269,3 +269,33 @@ void PumpFor(int milliseconds) {
     const DWORD start = GetTickCount();
     PumpUntil([&] { return static_cast<int>(GetTickCount() - start) >= milliseconds; }, milliseconds + 1000);
 }
+
+namespace {
+
+bool gSentinelSeen = false;
+
+LRESULT CALLBACK SentinelProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_APP) gSentinelSeen = true;
+    return DefWindowProcA(window, msg, wParam, lParam);
+}
+
+// A message-only window whose posted message marks the end of what was posted before it.
+HWND Sentinel() {
+    static HWND window = [] {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = SentinelProc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = "TessellorTestSentinel";
+        RegisterClassA(&wc);
+        return CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+    }();
+    return window;
+}
+
+}  // namespace
+
+bool PumpPosted() {
+    gSentinelSeen = false;
+    PostMessageA(Sentinel(), WM_APP, 0, 0);
+    return PumpUntil([] { return gSentinelSeen; });
+}

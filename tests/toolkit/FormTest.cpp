@@ -77,9 +77,8 @@ TEST(Form, AnExceptionInAHandlerReachesTheErrorBoxAndTheProgramGoesOn) {
     EXPECT_EQ(seen.Text, "Something failed.");
     EXPECT_EQ(seen.Icon, "stop");
     EXPECT_EQ(seen.Buttons, std::vector<std::string>{"OK"});
-    // EAbort is silent: no dialog appears (the driver would report one).
+    // EAbort is silent: no dialog appears (the driver would report one; the click waits for it).
     SendMessageA(form.CancelBtn->Handle(), BM_CLICK, 0, 0);
-    PumpFor(300);
     form.Hide();
 }
 
@@ -104,8 +103,7 @@ TEST(Form, LabelAcceleratorFocusesItsControl) {
     first->SetFocus();
     // Alt+T, as the keyboard sends it, through the application's message loop.
     PostMessageA(first->Handle(), WM_SYSCHAR, 't', 1 << 29);
-    PumpFor(200);
-    EXPECT_TRUE(target->Focused());
+    EXPECT_TRUE(PumpUntil([&] { return target->Focused(); }));
     form.Hide();
 }
 
@@ -150,11 +148,9 @@ TEST(Form, TheWindowOrderFollowsTheTabOrderWheneverTheWindowsAreMade) {
     // The dialog manager follows: Tab from the first goes to the second, Alt+T to the third.
     first->SetFocus();
     PostMessageA(first->Handle(), WM_KEYDOWN, VK_TAB, 1);
-    PumpFor(100);
-    EXPECT_TRUE(second->Focused());
+    EXPECT_TRUE(PumpUntil([&] { return second->Focused(); }));
     PostMessageA(second->Handle(), WM_SYSCHAR, 't', 1 << 29);
-    PumpFor(100);
-    EXPECT_TRUE(third->Focused());
+    EXPECT_TRUE(PumpUntil([&] { return third->Focused(); }));
 
     // A window made again takes its place again.
     third->RecreateWnd();
@@ -187,16 +183,67 @@ TEST(Form, AShownFormFocusesItsActiveControlElseItsFirstTabStopAndGetsItBackAfte
     DialogDriver driver;
     driver.Then([](WindowView& w) { w.PressKey(VK_RETURN); });
     MessageDlg("Go on?", TMsgDlgType::mtConfirmation, mbYes | mbNo, 0);
-    PumpFor(100);
-    EXPECT_TRUE(two->Focused());
+    EXPECT_TRUE(PumpUntil([&] { return two->Focused(); }));
     driver.Then([](WindowView& w) { w.Press("OK"); });
     Application->ShowException("Something failed");
-    PumpFor(100);
-    EXPECT_TRUE(two->Focused());
+    EXPECT_TRUE(PumpUntil([&] { return two->Focused(); }));
     TwoButtonForm modal(Application);
     driver.Then([](WindowView& w) { w.PressKey(VK_ESCAPE); });
     EXPECT_EQ(modal.ShowModal(), mrCancel);
-    PumpFor(100);
-    EXPECT_TRUE(two->Focused());
+    EXPECT_TRUE(PumpUntil([&] { return two->Focused(); }));
     form.Hide();
+}
+
+TEST(Form, AModalLoopEndsOnTheQuitMessageAndPassesItOn) {
+    TwoButtonForm form(Application);
+    DialogDriver driver;
+    driver.Then([](WindowView&) { PostQuitMessage(7); });
+    EXPECT_EQ(form.ShowModal(), mrCancel);
+    EXPECT_FALSE(form.Visible());
+    EXPECT_FALSE(form.Modal());
+    // The loop outside sees the quit message too; taken here, so that the tests go on.
+    MSG msg;
+    EXPECT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    // The other windows were enabled again.
+    TForm other(Application);
+    other.Show();
+    EXPECT_TRUE(IsWindowEnabled(other.Handle()));
+    other.Hide();
+}
+
+TEST(Form, AVisibleFormCannotBeMadeModalAndStaysAsItWas) {
+    TwoButtonForm form(Application);
+    form.Show();
+    EXPECT_THROW(form.ShowModal(), EInvalidOperation);
+    EXPECT_TRUE(IsWindowVisible(form.Handle()));
+    EXPECT_TRUE(IsWindowEnabled(form.Handle()));
+    EXPECT_FALSE(form.Modal());
+    form.Hide();
+    // Hidden, it can be.
+    DialogDriver driver;
+    driver.Then([](WindowView& w) { w.Press("OK"); });
+    EXPECT_EQ(form.ShowModal(), mrOk);
+}
+
+TEST(Form, OnCloseWithCaNoneKeepsAModalFormOpen) {
+    TwoButtonForm form(Application);
+    // The close box and Cancel are refused, each time with the form still up; OK is let through.
+    std::vector<int> asked;
+    form.OnClose = [&](TObject*, TCloseAction& action) {
+        asked.push_back(form.ModalResult);
+        EXPECT_TRUE(IsWindowVisible(form.Handle()));
+        WindowView view(form.Handle());
+        if (asked.size() == 1) {
+            action = TCloseAction::caNone;
+            view.Press("Cancel");
+        } else if (asked.size() == 2) {
+            action = TCloseAction::caNone;
+            view.Press("OK");
+        }
+    };
+    DialogDriver driver;
+    driver.Then([](WindowView& w) { w.Close(); });
+    EXPECT_EQ(form.ShowModal(), mrOk);
+    EXPECT_EQ(asked, (std::vector<int>{mrCancel, mrCancel, mrOk}));
+    EXPECT_FALSE(form.Visible());
 }

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,30 @@ DialogDriver::Answer CloseBox() {
 }
 
 const TMsgDlgButtons kAllButtons = mbYes | mbNo | mbOK | mbCancel | mbAbort | mbRetry | mbIgnore | mbAll | mbHelp;
+
+// The answer the dialog has been given so far (its modal loop ends once the answer is back there).
+int Answered(const WindowView& w) {
+    auto* form = dynamic_cast<TForm*>(TWinControl::FromHandle(w.Handle()));
+    return form ? form->ModalResult : -1;
+}
+
+HWND Focus() { return GetFocus(); }
+
+std::string TextOf(HWND window) {
+    char text[64] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+// Moves the focus of the dialog from button to button with `key` until it is on `target`.
+void WalkTo(HWND target, UINT key) {
+    for (int step = 0; step < 12 && Focus() != target; ++step) {
+        HWND from = Focus();
+        PostMessageA(from, WM_KEYDOWN, key, 1);
+        PostMessageA(from, WM_KEYUP, key, 0xC0000001);
+        PumpPosted();
+    }
+}
 
 }  // namespace
 
@@ -110,8 +135,8 @@ TEST(MessageDlg, EnterEscAndTheCloseBoxAnswerAsTheirButtons) {
                 DialogDriver driver;
                 driver.Then([](WindowView& w) {
                     w.PressKey(VK_ESCAPE);
-                    PumpFor(200);
-                    EXPECT_TRUE(IsWindowVisible(w.Handle())) << "Esc closed a dialog without a cancel button";
+                    PumpPosted();
+                    EXPECT_EQ(Answered(w), mrNone) << "Esc closed a dialog without a cancel button";
                     w.Close();
                 });
                 result = MessageDlg("Go on?", TMsgDlgType::mtConfirmation, c.Buttons, 0);
@@ -127,10 +152,10 @@ TEST(MessageDlg, HelpShowsHelpAndLeavesTheDialogOpen) {
     DialogDriver driver;
     driver.Then([](WindowView& w) {
         w.Press("&Help");
-        PumpFor(200);
-        EXPECT_TRUE(IsWindowVisible(w.Handle()));
+        PumpPosted();
+        EXPECT_EQ(Answered(w), mrNone);
         w.Press("&Help");
-        PumpFor(200);
+        PumpPosted();
         w.Press("OK");
     });
     EXPECT_EQ(MessageDlg("Bad value", TMsgDlgType::mtError, mbOK | mbHelp, 6100), mrOk);
@@ -202,4 +227,43 @@ TEST(MessageDlg, TheDialogFitsItsTextAndIsCentred) {
         w.Press("OK");
     });
     EXPECT_EQ(MessageDlg(text, TMsgDlgType::mtWarning, mbOK, 0), mrOk);
+}
+
+TEST(MessageDlg, EnterAndSpacePressTheButtonThatHasTheFocusHoweverItGotThere) {
+    const struct {
+        const char* Caption;
+        int Result;
+    } kinds[] = {{"&Yes", mrYes},        {"&No", mrNo},     {"OK", mrOk},        {"Cancel", mrCancel},
+                 {"&Abort", mrAbort},    {"&Retry", mrRetry}, {"&Ignore", mrIgnore}, {"&All", mrAll}};
+    const std::pair<const char*, std::function<void(HWND)>> ways[] = {
+        {"Tab", [](HWND button) { WalkTo(button, VK_TAB); }},
+        {"arrow key", [](HWND button) { WalkTo(button, VK_RIGHT); }},
+        {"mouse",
+         [](HWND button) {
+             // Pressed and let go beside it: the focus moves there, no click.
+             PostMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+             PostMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(300, 300));
+             PumpPosted();
+         }},
+        {"code", [](HWND button) { SetFocus(button); }},
+    };
+    for (const auto& kind : kinds) {
+        for (const auto& [way, move] : ways) {
+            for (UINT key : {VK_RETURN, VK_SPACE}) {
+                SCOPED_TRACE(std::string(kind.Caption) + " by " + way + (key == VK_RETURN ? ", Enter" : ", Space"));
+                std::string drawnDefault;
+                const int result = Show(kAllButtons, [&, move = move, key](WindowView& w) {
+                    EXPECT_EQ(TextOf(Focus()), "OK") << "the dialog opens on its default button";
+                    HWND button = w.FindChild("Button", kind.Caption);
+                    move(button);
+                    EXPECT_EQ(Focus(), button);
+                    EXPECT_EQ(Answered(w), mrNone);
+                    drawnDefault = w.DefaultButton();
+                    w.PressKey(key);
+                });
+                EXPECT_EQ(result, kind.Result);
+                EXPECT_EQ(drawnDefault, kind.Caption);
+            }
+        }
+    }
 }

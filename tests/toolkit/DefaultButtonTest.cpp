@@ -1,0 +1,180 @@
+// Enter presses the push button that has the focus, and with the focus elsewhere the form's
+// default button, however the focus got where it is; a group box's accelerator lands inside it.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "Application.h"
+#include "Button.h"
+#include "DialogDriver.h"
+#include "Edit.h"
+#include "Form.h"
+#include "Label.h"
+#include "RadioButton.h"
+
+namespace {
+
+// OK (the default button), Other and an edit, in one group of the dialog manager.
+struct ButtonsForm {
+    ButtonsForm() {
+        form.SetCaption("Buttons");
+        form.SetBounds(60, 60, 360, 160);
+        ok = AddButton("OK", 10, 0);
+        ok->Default = true;
+        other = AddButton("Other", 100, 1);
+        edit = new TEdit(&form);
+        edit->SetParent(&form);
+        edit->SetBounds(100, 80, 120, 22);
+        edit->TabOrder = 2;
+        form.Show();
+    }
+    ~ButtonsForm() { form.Hide(); }
+    TButton* AddButton(const char* caption, int left, int tab) {
+        auto* button = new TButton(&form);
+        button->SetParent(&form);
+        button->SetCaption(caption);
+        button->SetBounds(left, 20, 75, 25);
+        button->TabOrder = tab;
+        button->OnClick = [this, caption](TObject*) { pressed += caption; };
+        return button;
+    }
+    // The captions of the buttons drawn with the default button's thick frame.
+    std::string DrawnDefault() const {
+        std::string drawn;
+        for (TButton* b : {ok, other})
+            if ((GetWindowLongPtrA(b->Handle(), GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON) drawn += b->Caption();
+        return drawn;
+    }
+    void Key(UINT key, bool alt = false) {
+        HWND focus = GetFocus();
+        if (alt) {
+            PostMessageA(focus, WM_SYSCHAR, key, 1 << 29);
+        } else {
+            PostMessageA(focus, WM_KEYDOWN, key, 1);
+            PostMessageA(focus, WM_KEYUP, key, 0xC0000001);
+        }
+        PumpPosted();
+    }
+
+    TForm form{Application};
+    TButton* ok;
+    TButton* other;
+    TEdit* edit;
+    std::string pressed;
+};
+
+// The ways the focus reaches Other from OK.
+const std::pair<const char*, std::function<void(ButtonsForm&)>> kWays[] = {
+    {"Tab", [](ButtonsForm& f) { f.Key(VK_TAB); }},
+    {"arrow key", [](ButtonsForm& f) { f.Key(VK_RIGHT); }},
+    {"label's accelerator",
+     [](ButtonsForm& f) {
+         auto* label = new TLabel(&f.form);
+         label->SetParent(&f.form);
+         label->SetCaption("&Target");
+         label->SetBounds(10, 80, 60, 13);
+         label->SetFocusControl(f.other);
+         f.Key('t', true);
+     }},
+    {"mouse",
+     [](ButtonsForm& f) {
+         // Pressed and let go outside it: the button takes the focus and is not clicked.
+         PostMessageA(f.other->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+         PostMessageA(f.other->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(200, 200));
+         PumpPosted();
+     }},
+    {"code", [](ButtonsForm& f) { f.other->SetFocus(); }},
+};
+
+}  // namespace
+
+TEST(DefaultButton, EnterPressesTheFocusedButtonHoweverTheFocusCameAndElseTheDefaultOne) {
+    for (const auto& [way, move] : kWays) {
+        SCOPED_TRACE(way);
+        ButtonsForm f;
+        ASSERT_TRUE(f.ok->Focused());
+        EXPECT_EQ(f.DrawnDefault(), "OK");
+        move(f);
+        ASSERT_TRUE(f.other->Focused());
+        EXPECT_EQ(f.pressed, "");
+        EXPECT_EQ(f.DrawnDefault(), "Other");
+        f.Key(VK_RETURN);
+        EXPECT_EQ(f.pressed, "Other");
+        f.Key(VK_SPACE);
+        EXPECT_EQ(f.pressed, "OtherOther");
+        // In the edit, Enter presses the form's default button, drawn so again.
+        f.edit->SetFocus();
+        EXPECT_EQ(f.DrawnDefault(), "OK");
+        f.Key(VK_RETURN);
+        EXPECT_EQ(f.pressed, "OtherOtherOK");
+    }
+}
+
+TEST(DefaultButton, WithoutADefaultButtonEnterPressesTheFocusedOneAndNothingElse) {
+    ButtonsForm f;
+    f.ok->Default = false;
+    f.other->SetFocus();
+    f.Key(VK_RETURN);
+    EXPECT_EQ(f.pressed, "Other");
+    f.edit->SetFocus();
+    EXPECT_EQ(f.DrawnDefault(), "");
+    f.Key(VK_RETURN);
+    EXPECT_EQ(f.pressed, "Other");
+    // Back on a button after a modal window, Enter presses it again.
+    f.ok->SetFocus();
+    DialogDriver driver;
+    driver.Then([](WindowView& w) { w.Press("OK"); });
+    Application->ShowException("Something failed");
+    ASSERT_TRUE(PumpUntil([&] { return f.ok->Focused(); }));
+    f.Key(VK_RETURN);
+    EXPECT_EQ(f.pressed, "OtherOK");
+}
+
+TEST(DefaultButton, AGroupBoxAcceleratorLandsOnTheFirstTabStopInsideIt) {
+    TForm form(Application);
+    form.SetBounds(60, 60, 360, 200);
+    auto* first = new TButton(&form);
+    first->SetParent(&form);
+    first->SetCaption("First");
+    first->TabOrder = 0;
+    auto* box = new TGroupBox(&form);
+    box->SetParent(&form);
+    box->SetCaption("Thumbnail &size");
+    box->SetBounds(10, 40, 200, 100);
+    box->TabOrder = 1;
+    TRadioButton* radios[2];
+    for (int i = 0; i < 2; ++i) {
+        radios[i] = new TRadioButton(&form);
+        radios[i]->SetParent(box);
+        radios[i]->SetCaption(i == 0 ? "Small" : "Large");
+        radios[i]->SetBounds(10, 20 + 30 * i, 100, 20);
+        radios[i]->TabOrder = i;
+    }
+    auto* after = new TButton(&form);
+    after->SetParent(&form);
+    after->SetCaption("After");
+    after->SetBounds(220, 40, 75, 25);
+    after->TabOrder = 2;
+    form.Show();
+    // A radio group enters at its checked button; a plain group at its first tab stop.
+    for (int checked : {1, 0}) {
+        radios[checked]->SetChecked(true);
+        first->SetFocus();
+        PostMessageA(first->Handle(), WM_SYSCHAR, 's', 1 << 29);
+        PumpPosted();
+        EXPECT_TRUE(radios[checked]->Focused()) << "checked " << checked;
+    }
+    for (TRadioButton* radio : radios) radio->SetParent(nullptr);
+    auto* inside = new TButton(&form);
+    inside->SetParent(box);
+    inside->SetCaption("Inside");
+    inside->TabOrder = 0;
+    first->SetFocus();
+    PostMessageA(first->Handle(), WM_SYSCHAR, 's', 1 << 29);
+    PumpPosted();
+    EXPECT_TRUE(inside->Focused());
+    form.Hide();
+}
