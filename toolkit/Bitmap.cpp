@@ -4,9 +4,7 @@
 #include "Format.h"
 
 void TBitmap::SetSize(int width, int height) {
-    HDC screen = GetDC(nullptr);
-    FBitmap.Reset(CreateCompatibleBitmap(screen, width, height));
-    ReleaseDC(nullptr, screen);
+    FBitmap.Reset(CreateCompatibleBitmap(TClientDC().Get(), width, height));
     {
         TMemoryDC dc(FBitmap.Get());
         RECT r{0, 0, width, height};
@@ -45,9 +43,7 @@ void TBitmap::MakeMask() const {
     SetBkColor(image.Get(), FTransparentColor);
     BitBlt(mask.Get(), 0, 0, FWidth, FHeight, image.Get(), 0, 0, SRCCOPY);
 
-    HDC screen = GetDC(nullptr);
-    FMaskedImage.Reset(CreateCompatibleBitmap(screen, FWidth, FHeight));
-    ReleaseDC(nullptr, screen);
+    FMaskedImage.Reset(CreateCompatibleBitmap(TClientDC().Get(), FWidth, FHeight));
     TMemoryDC masked(FMaskedImage.Get());
     BitBlt(masked.Get(), 0, 0, FWidth, FHeight, image.Get(), 0, 0, SRCCOPY);
     // Monochrome to colour: 1 bits become the background colour, 0 bits the text colour.

@@ -7,7 +7,7 @@
 
 #include "Component.h"
 #include "Exceptions.h"
-#include "GdiHandles.h"
+#include "Handles.h"
 
 // A named resource that the program does not have.
 class EResNotFound : public Exception {

@@ -1,19 +1,15 @@
 #include "Canvas.h"
 
 #include "Bitmap.h"
-#include "GdiHandles.h"
+#include "Handles.h"
 
 TCanvas::TCanvas(HDC dc) : FDC(dc) {
-    if (!FDC) {
-        FDC = CreateCompatibleDC(nullptr);
-        FOwnsDC = true;
-    }
+    if (!FDC) FDC = FOwnDC.emplace().Get();
     FSavedState = SaveDC(FDC);
 }
 
 TCanvas::~TCanvas() {
     RestoreDC(FDC, FSavedState);  // also puts back the font selected by Prepare
-    if (FOwnsDC) DeleteDC(FDC);
 }
 
 void TCanvas::Prepare() {

@@ -2,10 +2,12 @@
 // TCanvas: drawing on a device context with a font and a brush colour: fill, text, bitmaps.
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "Font.h"
 #include "Graphics.h"
+#include "Handles.h"
 
 class TBitmap;
 
@@ -36,8 +38,8 @@ public:
 private:
     void Prepare();
 
+    std::optional<TMemoryDC> FOwnDC;  // when no DC was given; deleted after the state is restored
     HDC FDC;
-    bool FOwnsDC = false;
     TFont FFont;
     TColor FBrushColor = clWindow;
     HGDIOBJ FOldFont = nullptr;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "LocaleText.h"
+#include "ScopeGuards.h"
 
 TCustomComboBox::TCustomComboBox(TComponent* owner) : TWinControl(owner), FItems(*this, ComboBoxMessages) {
     FTabStop = true;
@@ -190,13 +191,7 @@ void TCustomComboBox::DoDrawItem(const DRAWITEMSTRUCT& item) {
     const bool selected = (item.itemState & ODS_SELECTED) != 0;
     canvas.SetBrushColor(selected ? clHighlight : (ColorSet() ? Color() : clWindow));
     if (selected) canvas.Font().SetColor(clHighlightText);
-    TCanvas* outer = FCanvas;
-    FCanvas = &canvas;
-    struct Restore {
-        TCanvas*& slot;
-        TCanvas* value;
-        ~Restore() { slot = value; }
-    } restore{FCanvas, outer};
+    const TRestore drawingOn(FCanvas, &canvas);
     const int index = static_cast<int>(item.itemID);  // -1: the selection field with nothing selected
     if (index >= 0 && (item.itemAction & (ODA_DRAWENTIRE | ODA_SELECT))) {
         if (OnDrawItem)

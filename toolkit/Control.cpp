@@ -7,6 +7,7 @@
 #include "ErrorBoundary.h"
 #include "Exceptions.h"
 #include "Format.h"
+#include "ScopeGuards.h"
 
 namespace {
 
@@ -113,7 +114,6 @@ TWinControl::~TWinControl() {
         Unbind();
         DestroyWindow(window);
     }
-    if (FBrush) DeleteObject(FBrush);
 }
 
 TWinControl* TWinControl::FromHandle(HWND window) {
@@ -294,15 +294,11 @@ TTabOrderProperty& TTabOrderProperty::operator=(int value) {
 }
 
 void TWinControl::CreateChildWindows() {
-    FCreatingChildren = true;
-    try {
+    {
+        TRestore creating(FCreatingChildren, true);
         for (TWinControl* child : ChildrenInTabOrder(this))
             if (!child->FHandle) child->MakeWindow();
-    } catch (...) {
-        FCreatingChildren = false;
-        throw;
     }
-    FCreatingChildren = false;
     ArrangeTabOrder();
 }
 
@@ -452,11 +448,10 @@ LRESULT TWinControl::ControlColor(TMessage& message) {
     const COLORREF back = ColorToRGB(ColorSet() ? Color() : (message.Msg == CN_CTLCOLOREDIT || message.Msg == CN_CTLCOLORLISTBOX ? clWindow : clBtnFace));
     SetBkColor(dc, back);
     if (!FBrush || FBrushColor != back) {
-        if (FBrush) DeleteObject(FBrush);
-        FBrush = CreateSolidBrush(back);
+        FBrush.Reset(CreateSolidBrush(back));
         FBrushColor = back;
     }
-    return reinterpret_cast<LRESULT>(FBrush);
+    return reinterpret_cast<LRESULT>(FBrush.Get());
 }
 
 void TWinControl::DefaultHandler(TMessage& message) {

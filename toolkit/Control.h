@@ -11,6 +11,7 @@
 #include "Component.h"
 #include "ControlIds.h"
 #include "Font.h"
+#include "Handles.h"
 
 struct TMessage {
     UINT Msg;
@@ -223,7 +224,7 @@ private:
     std::unique_ptr<TControlIds> FChildIds;  // of a top-most control: the ids of its form
     std::vector<TControl*> FControls;
     bool FCreatingChildren = false;
-    HBRUSH FBrush = nullptr;
+    TGdiObject<HBRUSH> FBrush;  // of colour FBrushColor, for WM_CTLCOLOR*
     COLORREF FBrushColor = 0;
 
     friend class TControl;

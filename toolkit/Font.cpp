@@ -12,7 +12,7 @@ COLORREF ColorToRGB(TColor color) {
 
 TFont::TFont() = default;
 
-TFont::~TFont() { FreeHandle(); }
+TFont::~TFont() = default;
 
 void TFont::SetName(const std::string& name) {
     if (name == FName) return;
@@ -57,13 +57,8 @@ void TFont::Assign(const TFont& other) {
 }
 
 void TFont::Changed() {
-    FreeHandle();
+    FHandle.Reset();
     if (OnChange) OnChange();
-}
-
-void TFont::FreeHandle() const {
-    if (FHandle) DeleteObject(FHandle);
-    FHandle = nullptr;
 }
 
 HFONT TFont::Handle() const {
@@ -77,17 +72,15 @@ HFONT TFont::Handle() const {
         lf.lfCharSet = DEFAULT_CHARSET;
         lf.lfQuality = DEFAULT_QUALITY;
         strncpy(lf.lfFaceName, FName.c_str(), LF_FACESIZE - 1);
-        FHandle = CreateFontIndirectA(&lf);
+        FHandle.Reset(CreateFontIndirectA(&lf));
     }
-    return FHandle;
+    return FHandle.Get();
 }
 
 int FontLineHeight(const TFont& font) {
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, font.Handle());
+    const TClientDC screen;
+    const TSelectedObject selected(screen.Get(), font.Handle());
     TEXTMETRICA tm{};
-    GetTextMetricsA(dc, &tm);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
+    GetTextMetricsA(screen.Get(), &tm);
     return tm.tmHeight;
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "Graphics.h"
+#include "Handles.h"
 
 enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 
@@ -39,13 +40,12 @@ public:
 
 private:
     void Changed();
-    void FreeHandle() const;
 
     std::string FName = "MS Sans Serif";
     int FHeight = -11;
     unsigned FStyle = 0;
     TColor FColor = clWindowText;
-    mutable HFONT FHandle = nullptr;
+    mutable TGdiObject<HFONT> FHandle;
 };
 
 // The height in pixels of one text line of the font on the screen.

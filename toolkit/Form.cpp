@@ -6,7 +6,7 @@
 #include "Button.h"
 #include "ErrorBoundary.h"
 #include "Exceptions.h"
-#include "GdiHandles.h"
+#include "Handles.h"
 #include "Menus.h"
 #include "Screen.h"
 

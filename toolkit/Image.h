@@ -4,7 +4,7 @@
 #include <string>
 
 #include "Control.h"
-#include "GdiHandles.h"
+#include "Handles.h"
 
 class TImage : public TWinControl {
 public:

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "GdiHandles.h"
+#include "Handles.h"
 
 TLabelAutoSize& TLabelAutoSize::operator=(bool value) {
     if (value == FValue) return *this;
@@ -32,10 +32,11 @@ void TLabel::AdjustBounds() {
     UINT format = DT_CALCRECT | DT_EXPANDTABS | (WordWrap ? DT_WORDBREAK : DT_SINGLELINE);
     if (!ShowAccelChar) format |= DT_NOPREFIX;
     RECT r{0, 0, WordWrap ? Width() : 0, 0};
-    TScreenDC dc;
-    HGDIOBJ old = SelectObject(dc.Get(), EffectiveFont().Handle());
-    DrawTextA(dc.Get(), text.c_str(), -1, &r, format);
-    SelectObject(dc.Get(), old);
+    {
+        const TClientDC screen;
+        const TSelectedObject font(screen.Get(), EffectiveFont().Handle());
+        DrawTextA(screen.Get(), text.c_str(), -1, &r, format);
+    }
     const int width = WordWrap ? Width() : static_cast<int>(r.right);
     const int left = Alignment == TAlignment::taRightJustify ? Left() + Width() - width : Left();
     if (left != Left() || width != Width() || r.bottom != Height()) SetBounds(left, Top(), width, r.bottom);
@@ -93,10 +94,8 @@ void TLabel::WndProc(TMessage& message) {
             message.Result = 1;
             return;
         case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(Handle(), &ps);
-            PaintTransparent(dc);
-            EndPaint(Handle(), &ps);
+            const TPaintDC dc(Handle());
+            PaintTransparent(dc.Get());
             return;
         }
         case WM_PRINTCLIENT:
@@ -172,11 +171,10 @@ void TLabel::DrawCaption(HDC dc, int x, int y) {
     if (!ShowAccelChar) format |= DT_NOPREFIX;
     const std::string text = Text();
     RECT r{x, y, x + Width(), y + Height()};
-    HGDIOBJ oldFont = SelectObject(dc, EffectiveFont().Handle());
+    const TSelectedObject font(dc, EffectiveFont().Handle());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, Enabled() ? ColorToRGB(EffectiveFont().Color()) : GetSysColor(COLOR_GRAYTEXT));
     DrawTextA(dc, text.c_str(), -1, &r, format);
-    SelectObject(dc, oldFont);
 }
 
 void TLabel::InvalidateTransparent() {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ScopeGuards.h"
+
 TCustomListBox::TCustomListBox(TComponent* owner) : TWinControl(owner), FItems(*this, ListBoxMessages) {
     FTabStop = true;
     SetBounds(0, 0, 121, 97);
@@ -166,13 +168,7 @@ void TCustomListBox::DoDrawItem(const DRAWITEMSTRUCT& item) {
     const bool selected = (item.itemState & ODS_SELECTED) != 0;
     canvas.SetBrushColor(selected ? clHighlight : (ColorSet() ? Color() : clWindow));
     if (selected) canvas.Font().SetColor(clHighlightText);
-    TCanvas* outer = FCanvas;
-    FCanvas = &canvas;
-    struct Restore {
-        TCanvas*& slot;
-        TCanvas* value;
-        ~Restore() { slot = value; }
-    } restore{FCanvas, outer};
+    const TRestore drawingOn(FCanvas, &canvas);
     const int index = static_cast<int>(item.itemID);  // -1 for the focus of an empty list
     if (index >= 0 && (item.itemAction & (ODA_DRAWENTIRE | ODA_SELECT))) {
         if (OnDrawItem)

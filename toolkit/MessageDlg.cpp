@@ -9,7 +9,7 @@
 #include "Application.h"
 #include "Button.h"
 #include "Form.h"
-#include "GdiHandles.h"
+#include "Handles.h"
 #include "Label.h"
 #include "Screen.h"
 
@@ -77,11 +77,12 @@ SIZE MeasureText(const std::string& text, const TFont& designFont) {
     TFont font;
     font.Assign(designFont);
     if (screen != kDesignPixelsPerInch) font.ScaleBy(screen, kDesignPixelsPerInch);
-    TScreenDC dc;
-    HGDIOBJ old = SelectObject(dc.Get(), font.Handle());
     RECT r{0, 0, MulDiv(360, screen, kDesignPixelsPerInch), 0};
-    DrawTextA(dc.Get(), text.c_str(), -1, &r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-    SelectObject(dc.Get(), old);
+    {
+        const TClientDC dc;
+        const TSelectedObject selected(dc.Get(), font.Handle());
+        DrawTextA(dc.Get(), text.c_str(), -1, &r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    }
     auto toDesign = [screen](LONG pixels) {
         return static_cast<LONG>((pixels * kDesignPixelsPerInch + screen - 1) / screen);
     };

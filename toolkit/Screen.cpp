@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "Handles.h"
+
 namespace {
 TScreen gScreen;
 }  // namespace
@@ -18,9 +20,7 @@ void TScreen::SetCursor(TCursor cursor) {
 
 int TScreen::PixelsPerInch() const {
     if (FPixelsPerInch == 0) {
-        HDC dc = GetDC(nullptr);
-        FPixelsPerInch = GetDeviceCaps(dc, LOGPIXELSY);
-        ReleaseDC(nullptr, dc);
+        FPixelsPerInch = GetDeviceCaps(TClientDC().Get(), LOGPIXELSY);
         if (FPixelsPerInch <= 0) FPixelsPerInch = kDesignPixelsPerInch;
     }
     return FPixelsPerInch;

@@ -4,6 +4,8 @@
 
 #include "Edit.h"
 #include "Exceptions.h"
+#include "Handles.h"
+#include "ScopeGuards.h"
 
 // The tilt wheel's message (WM_MOUSEHWHEEL), which headers for older systems do not declare.
 constexpr UINT kMouseHWheel = 0x020E;
@@ -71,19 +73,6 @@ private:
 };
 
 namespace {
-
-// A GDI brush for one paint, freed with the scope.
-class SolidBrush {
-public:
-    explicit SolidBrush(COLORREF color) : FBrush(CreateSolidBrush(color)) {}
-    ~SolidBrush() { DeleteObject(FBrush); }
-    SolidBrush(const SolidBrush&) = delete;
-    SolidBrush& operator=(const SolidBrush&) = delete;
-    operator HBRUSH() const { return FBrush; }
-
-private:
-    HBRUSH FBrush;
-};
 
 constexpr int kLine = 1;  // grid line width, to the right of and below every cell
 
@@ -265,11 +254,7 @@ void TStringGrid::ScrollTo(int leftCol, int topRow) {
 
 void TStringGrid::UpdateScrollBars() {
     if (!HandleAllocated() || FUpdatingScrollBars) return;
-    FUpdatingScrollBars = true;
-    struct Done {
-        bool& flag;
-        ~Done() { flag = false; }
-    } done{FUpdatingScrollBars};
+    const TRestore updating(FUpdatingScrollBars, true);
     HWND window = Handle();
     // The client area without any scroll bar, and the room each bar takes from it.
     RECT client{};
@@ -446,11 +431,12 @@ void TStringGrid::PlaceEditor() {
     const RECT cell = CellRect(FEditCol, FEditRow);
     // The cell draws its text 2 pixels in from the left and centred on one line's height; the
     // editor is that line, without margins, on a cell painted in the editor's colour.
-    HDC dc = GetDC(nullptr);
-    const HGDIOBJ old = SelectObject(dc, EffectiveFont().Handle());
-    const int line = LineHeight(dc);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
+    int line = 0;
+    {
+        const TClientDC screen;
+        const TSelectedObject font(screen.Get(), EffectiveFont().Handle());
+        line = LineHeight(screen.Get());
+    }
     const int top = TextTop(cell, line);
     FEditor->SetBounds(cell.left + 2, top, std::max(0, static_cast<int>(cell.right - cell.left) - 4),
                        std::min(line, static_cast<int>(cell.bottom) - top));
@@ -493,17 +479,18 @@ void TStringGrid::KeyDown(WORD key) {
 void TStringGrid::Paint(HDC dc) {
     RECT client{};
     GetClientRect(Handle(), &client);
-    const HGDIOBJ oldFont = SelectObject(dc, EffectiveFont().Handle());
+    const TSelectedObject font(dc, EffectiveFont().Handle());
     const int line = LineHeight(dc);
     SetBkMode(dc, TRANSPARENT);
-    const SolidBrush window(ColorSet() ? ColorToRGB(Color()) : GetSysColor(COLOR_WINDOW));
+    const TGdiObject<HBRUSH> windowBrush(CreateSolidBrush(ColorSet() ? ColorToRGB(Color()) : GetSysColor(COLOR_WINDOW)));
+    const HBRUSH window = windowBrush.Get();
     const bool focused = GetFocus() == Handle();
 
     auto strip = [&](const RECT& r, bool fixed, bool lineOn) {
         if (lineOn)
             FillRect(dc, &r, GetSysColorBrush(fixed ? COLOR_BTNSHADOW : COLOR_BTNFACE));
         else
-            FillRect(dc, &r, fixed ? GetSysColorBrush(COLOR_BTNFACE) : static_cast<HBRUSH>(window));
+            FillRect(dc, &r, fixed ? GetSysColorBrush(COLOR_BTNFACE) : window);
     };
 
     int bottom = 0, right = 0;
@@ -549,7 +536,6 @@ void TStringGrid::Paint(HDC dc) {
     const RECT beyondBottom{0, bottom, right, client.bottom};
     FillRect(dc, &beyondRight, window);
     FillRect(dc, &beyondBottom, window);
-    SelectObject(dc, oldFont);
 }
 
 void TStringGrid::WndProc(TMessage& message) {
@@ -598,10 +584,8 @@ void TStringGrid::WndProc(TMessage& message) {
         message.Result = 1;
         return;
     case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(Handle(), &ps);
-        Paint(dc);
-        EndPaint(Handle(), &ps);
+        const TPaintDC dc(Handle());
+        Paint(dc.Get());
         message.Result = 0;
         return;
     }

@@ -2,6 +2,7 @@
 
 #include "Exceptions.h"
 #include "Format.h"
+#include "ScopeGuards.h"
 
 int TStrings::IndexOf(const std::string& text) const {
     for (int i = 0; i < Count(); ++i)
@@ -31,10 +32,9 @@ std::string TStringList::Text() const {
 }
 
 void TStrings::Assign(const TStrings& other) {
-    BeginUpdate();
+    const TUpdateScope update(*this);
     Clear();
     for (int i = 0; i < other.Count(); ++i) AddObject(other.Get(i), other.GetObject(i));
-    EndUpdate();
 }
 
 namespace {
