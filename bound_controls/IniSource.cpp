@@ -5,6 +5,7 @@
 #include "ErrorBoundary.h"
 #include "IniBoundControl.h"
 #include "Paths.h"
+#include "ScopeGuards.h"
 
 TIniSource::TIniSource(TComponent* owner) : TComponent(owner) {}
 
@@ -27,13 +28,10 @@ void TIniSource::SetEnabled(bool value) {
         FEnabled = FIniFile != nullptr;  // an OnActivate handler may have disabled it again
     } else {
         FEnabled = false;
-        struct Release {
-            TIniSource* source;
-            ~Release() {
-                source->FBoundControls.clear();
-                source->FIniFile.reset();
-            }
-        } release{this};  // also when OnDeactivate raises
+        const TAtScopeExit release([this] {  // also when OnDeactivate raises
+            FBoundControls.clear();
+            FIniFile.reset();
+        });
         if (OnDeactivate) OnDeactivate(this);
     }
 }
@@ -52,10 +50,7 @@ bool TIniSource::Modified() {
 
 void TIniSource::Save() {
     {
-        struct SavingScope {
-            int& depth;
-            ~SavingScope() { --depth; }
-        } scope{++FSaving};
+        const TRestore saving(FSaving, FSaving + 1);
         Broadcast(IM_SAVE);
     }
     if (FSaving > 0) return;

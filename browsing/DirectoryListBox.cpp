@@ -9,23 +9,8 @@
 #include "FileListBox.h"
 #include "LocaleText.h"
 #include "Paths.h"
+#include "ScopeGuards.h"
 #include "TextOrder.h"
-
-namespace {
-
-// Suspends repainting of the list for a rebuild, also when the rebuild fails.
-class TUpdateGuard {
-public:
-    explicit TUpdateGuard(TStrings& items) : FItems(items) { FItems.BeginUpdate(); }
-    ~TUpdateGuard() { FItems.EndUpdate(); }
-    TUpdateGuard(const TUpdateGuard&) = delete;
-    TUpdateGuard& operator=(const TUpdateGuard&) = delete;
-
-private:
-    TStrings& FItems;
-};
-
-}  // namespace
 
 TDirectoryListBox::TDirectoryListBox(TComponent* owner) : TCustomListBox(owner) {
     SetWidth(145);
@@ -52,7 +37,7 @@ void TDirectoryListBox::CreateWnd() {
 
 void TDirectoryListBox::Rescan() {
     {
-        TUpdateGuard update(Items());
+        const TUpdateScope update(Items());  // no repainting for the rebuild, also when it fails
         Items().Clear();
         const std::string root = std::string(1, DriveLetter()) + ":\\";
         DWORD flags = 0;
@@ -115,11 +100,7 @@ void TDirectoryListBox::SetCurrentDir(const std::string& path) {
         throw;  // the error of the typed path is the one the user needs to see
     }
     if (target.Drive != DriveLetter()) {
-        FSwitchingDrive = true;
-        struct Reset {
-            bool& flag;
-            ~Reset() { flag = false; }
-        } reset{FSwitchingDrive};
+        const TRestore switching(FSwitchingDrive, true);
         if (FDriveListLink)
             FDriveListLink->SetDriveLetter(target.Drive);
         else
@@ -130,11 +111,7 @@ void TDirectoryListBox::SetCurrentDir(const std::string& path) {
 
 void TDirectoryListBox::FollowProcessDir() {
     if (FFollowing || !HasLeftRemovedDir(FCurrentDir)) return;
-    FFollowing = true;
-    struct Reset {
-        bool& flag;
-        ~Reset() { flag = false; }
-    } reset{FFollowing};
+    const TRestore following(FFollowing, true);
     SetCurrentDir(GetCurrentDir());
 }
 

@@ -44,12 +44,8 @@ bool IsWindowsName(const wchar_t* name) {
 }  // namespace
 
 TFileFind::TFileFind(const std::string& pattern, DWORD attributes) : FAttributes(attributes) {
-    FHandle = FindFirstFileW(Widen(pattern).c_str(), &FData);
-    FPending = FHandle != INVALID_HANDLE_VALUE;
-}
-
-TFileFind::~TFileFind() {
-    if (FHandle != INVALID_HANDLE_VALUE) FindClose(FHandle);
+    FHandle.Reset(FindFirstFileW(Widen(pattern).c_str(), &FData));  // after FData is made
+    FPending = static_cast<bool>(FHandle);
 }
 
 bool TFileFind::Passes() {
@@ -58,11 +54,11 @@ bool TFileFind::Passes() {
 }
 
 bool TFileFind::Next() {
-    if (FHandle == INVALID_HANDLE_VALUE) return false;
+    if (!FHandle) return false;
     for (;;) {
         if (FPending) {
             FPending = false;
-        } else if (!FindNextFileW(FHandle, &FData)) {
+        } else if (!FindNextFileW(FHandle.Get(), &FData)) {
             return false;
         }
         if (Passes()) return true;

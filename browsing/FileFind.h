@@ -12,10 +12,11 @@
 
 #include <string>
 
+#include "Handles.h"
+
 class TFileFind {
 public:
     TFileFind(const std::string& pattern, DWORD attributes);
-    ~TFileFind();
     TFileFind(const TFileFind&) = delete;
     TFileFind& operator=(const TFileFind&) = delete;
 
@@ -32,7 +33,7 @@ public:
 private:
     bool Passes();
 
-    HANDLE FHandle = INVALID_HANDLE_VALUE;
+    TFindHandle FHandle;
     WIN32_FIND_DATAW FData{};
     DWORD FAttributes;
     bool FPending = false;  // FData holds the first entry, not yet handed out

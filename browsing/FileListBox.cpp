@@ -14,6 +14,7 @@
 #include "LocaleText.h"
 #include "Paths.h"
 #include "Screen.h"
+#include "ScopeGuards.h"
 #include "TextOrder.h"
 
 namespace {
@@ -183,11 +184,7 @@ void TFileListBox::InsertEntries(std::vector<TFoundEntry>& found) {
     lines.reserve(found.size());
     for (int index : order) lines.emplace_back(std::move(found[index].Text), found[index].Glyph);
     std::vector<TFoundEntry>().swap(found);
-    Items().BeginUpdate();
-    struct EndUpdate {
-        TStrings& items;
-        ~EndUpdate() { items.EndUpdate(); }
-    } endUpdate{Items()};
+    const TUpdateScope update(Items());
     Items().AppendLines(lines);
 }
 

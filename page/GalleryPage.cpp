@@ -5,9 +5,11 @@
 #include "Exceptions.h"
 #include "Form.h"
 #include "Format.h"
+#include "Handles.h"
 #include "MakerAddress.h"
 #include "MessageDlg.h"
 #include "Paths.h"
+#include "ScopeGuards.h"
 
 namespace {
 
@@ -54,7 +56,7 @@ std::string AsPageAddress(const std::string& name) {
 
 void BuildPage(const TStrings& names, const std::string& background, bool carriageReturn, bool includeNames,
                bool imageBorder, TStrings& buffer) {
-    buffer.BeginUpdate();
+    const TUpdateScope update(buffer);
     buffer.Clear();
     buffer.Add("<HTML>");
     buffer.Add(std::string("<HEAD><TITLE> Tessellor 1.01 -  ") + kMakerWebAddress + " </TITLE></HEAD>");
@@ -86,7 +88,6 @@ void BuildPage(const TStrings& names, const std::string& background, bool carria
         buffer.Add(line);
     }
     buffer.Add("</BODY></HTML>");
-    buffer.EndUpdate();
 }
 
 void ConfigurePageSaveDialog(TSaveDialog& dialog) {
@@ -101,25 +102,9 @@ namespace {
 
 bool IsExistingFile(const std::string& path) {
     WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA(path.c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE) return false;
-    FindClose(find);
+    if (!TFindHandle(FindFirstFileA(path.c_str(), &data))) return false;
     return !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
 }
-
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE handle) : FHandle(handle) {}
-    ~FileHandle() {
-        if (FHandle != INVALID_HANDLE_VALUE) CloseHandle(FHandle);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    HANDLE Get() const { return FHandle; }
-
-private:
-    HANDLE FHandle;
-};
 
 }  // namespace
 
@@ -135,9 +120,9 @@ void SavePage(TSaveDialog& dialog, const TStrings& buffer, const std::string& st
 
 void WritePage(const std::string& path, const TStrings& buffer) {
     const std::string text = buffer.Text();
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.Get() == INVALID_HANDLE_VALUE) throw Exception(Format("Cannot create file %s", path.c_str()));
+    const TFileHandle file(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) throw Exception(Format("Cannot create file %s", path.c_str()));
     DWORD written = 0;
     const BOOL ok = text.empty() ||
                     WriteFile(file.Get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
