@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "Format.h"
+#include "Handles.h"
 #include "LocaleText.h"
 #include "Paths.h"
 
@@ -26,13 +27,12 @@ double FileFloorSeconds(const std::string& dir, size_t& count) {
     std::vector<std::string> names;
     for (const char* pattern : {"*.gif", "*.jpg"}) {
         WIN32_FIND_DATAA data;
-        HANDLE find = FindFirstFileA(pattern, &data);
-        if (find == INVALID_HANDLE_VALUE) continue;
+        const TFindHandle find(FindFirstFileA(pattern, &data));
+        if (!find) continue;
         do {
             if (!(data.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)))
                 names.emplace_back(data.cFileName);
-        } while (FindNextFileA(find, &data));
-        FindClose(find);
+        } while (FindNextFileA(find.Get(), &data));
     }
     SortIgnoringCase(names);
     count = names.size();
@@ -45,14 +45,12 @@ double DirectoryFloorSeconds(const std::string& dir, size_t& count) {
     ChangeDir(dir);
     std::vector<std::string> names;
     WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA(JoinPath(dir, "*.*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
+    if (const TFindHandle find(FindFirstFileA(JoinPath(dir, "*.*").c_str(), &data)); find) {
         do {
             const std::string name = data.cFileName;
             if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name != "." && name != "..")
                 names.push_back(name);
-        } while (FindNextFileA(find, &data));
-        FindClose(find);
+        } while (FindNextFileA(find.Get(), &data));
     }
     SortIgnoringCase(names);
     count = names.size();
@@ -64,12 +62,10 @@ double OpenFloorSeconds(const std::string& dir, size_t& count) {
     const double start = Now();
     std::vector<std::string> names;
     WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA(JoinPath(dir, "*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
+    if (const TFindHandle find(FindFirstFileA(JoinPath(dir, "*").c_str(), &data)); find) {
         do {
             names.emplace_back(data.cFileName);
-        } while (FindNextFileA(find, &data));
-        FindClose(find);
+        } while (FindNextFileA(find.Get(), &data));
     }
     SortIgnoringCase(names);
     count = names.size();

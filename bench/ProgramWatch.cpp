@@ -3,6 +3,7 @@
 #include <psapi.h>
 
 #include "BenchTable.h"
+#include "Handles.h"
 #include "LocaleText.h"
 
 namespace {
@@ -51,10 +52,9 @@ TStartedProgram::TStartedProgram(const std::string& path, const std::string& cur
 
 TStartedProgram::~TStartedProgram() {
     if (!FProcess.hProcess) return;
+    const TKernelHandle process(FProcess.hProcess), thread(FProcess.hThread);
     TerminateProcess(FProcess.hProcess, 0);
     WaitForSingleObject(FProcess.hProcess, 10000);
-    CloseHandle(FProcess.hThread);
-    CloseHandle(FProcess.hProcess);
 }
 
 size_t TStartedProgram::PeakWorkingSet() const {

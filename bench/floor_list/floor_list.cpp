@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "Handles.h"
+
 namespace {
 
 constexpr UINT_PTR kTimerId = 1;
@@ -18,14 +20,12 @@ void FillList() {
     std::vector<std::string> names;
     size_t bytes = 0;
     WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA("*", &data);
-    if (find != INVALID_HANDLE_VALUE) {
+    if (const TFindHandle find(FindFirstFileA("*", &data)); find) {
         do {
             if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
             names.emplace_back(data.cFileName);
             bytes += names.back().size() + 1;
-        } while (FindNextFileA(find, &data));
-        FindClose(find);
+        } while (FindNextFileA(find.Get(), &data));
     }
     std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
         return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()), b.data(),

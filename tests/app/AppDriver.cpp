@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "Handles.h"
+
 namespace {
 
 struct EnumData {
@@ -89,13 +91,10 @@ void AppDriver::Start(const std::wstring& currentDir) {
 }
 
 AppDriver::~AppDriver() {
-    if (FProcess.hProcess) {
-        if (Running()) {
-            TerminateProcess(FProcess.hProcess, 99);
-            WaitForSingleObject(FProcess.hProcess, 5000);
-        }
-        CloseHandle(FProcess.hProcess);
-        CloseHandle(FProcess.hThread);
+    const TKernelHandle process(FProcess.hProcess), thread(FProcess.hThread);
+    if (Running()) {
+        TerminateProcess(FProcess.hProcess, 99);
+        WaitForSingleObject(FProcess.hProcess, 5000);
     }
 }
 

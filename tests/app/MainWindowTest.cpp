@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "AppDriver.h"
+#include "Handles.h"
 #include "TestFiles.h"
 #include "UnixShell.h"
 
@@ -287,8 +288,8 @@ TEST(MainWindow, UnwritableSettingsFileShowsOneErrorPerKeyAndTheProgramStillEnds
     WriteIni(app.IniPath(), "CarriageReturn=1\r\n");
     // Wine lets root write a read-only file; a file that another program holds open without
     // sharing cannot be written by anyone.
-    HANDLE held = CreateFileA(app.IniPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const TFileHandle held(CreateFileA(app.IniPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(held);
     app.Start(images.Path());
     MainControls c(app);
     ASSERT_TRUE(c.AllFound());
@@ -309,7 +310,6 @@ TEST(MainWindow, UnwritableSettingsFileShowsOneErrorPerKeyAndTheProgramStillEnds
     }
     EXPECT_EQ(errors, 6);
     EXPECT_EQ(app.WaitForExit(), 0);
-    CloseHandle(held);
 }
 
 namespace {

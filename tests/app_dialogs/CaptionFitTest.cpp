@@ -8,6 +8,7 @@
 #include "Button.h"
 #include "CheckBox.h"
 #include "DialogLayout.h"
+#include "Handles.h"
 #include "Label.h"
 #include "RadioButton.h"
 #include "main.h"
@@ -26,12 +27,10 @@ const int kGroupCorners = Scaled(16);
 
 // The size of `text` in the control's font, drawn with `format` in a rectangle `width` wide.
 SIZE TextSize(const TControl& control, const std::string& text, UINT format, int width) {
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, control.EffectiveFont().Handle());
+    const TClientDC dc;
+    const TSelectedObject font(dc.Get(), control.EffectiveFont().Handle());
     RECT r{0, 0, width, 0};
-    DrawTextA(dc, text.c_str(), -1, &r, format | DT_CALCRECT);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
+    DrawTextA(dc.Get(), text.c_str(), -1, &r, format | DT_CALCRECT);
     return SIZE{r.right - r.left, r.bottom - r.top};
 }
 
@@ -97,13 +96,12 @@ TEST(CaptionFit, TheTitleBarButtonsHaveTheirSymbolFont) {
     wanted.lfHeight = -13;
     wanted.lfCharSet = SYMBOL_CHARSET;
     lstrcpyA(wanted.lfFaceName, "Marlett");
-    HFONT font = CreateFontIndirectA(&wanted);
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, font);
+    const TGdiObject<HFONT> font(CreateFontIndirectA(&wanted));
     char face[LF_FACESIZE] = {};
-    GetTextFaceA(dc, LF_FACESIZE, face);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
-    DeleteObject(font);
+    {
+        const TClientDC dc;
+        const TSelectedObject selected(dc.Get(), font.Get());
+        GetTextFaceA(dc.Get(), LF_FACESIZE, face);
+    }
     EXPECT_STREQ(face, "Marlett");
 }

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "Handles.h"
 #include "Screen.h"
 
 RECT PlaceOf(TForm& form, const std::string& name) {
@@ -25,12 +26,11 @@ RECT ClientRectOf(HWND window) {
 }
 
 int CountPixels(TForm& form, const RECT& area, const std::function<bool(COLORREF)>& match) {
-    HDC dc = GetDC(form.Handle());
+    const TClientDC dc(form.Handle());
     int count = 0;
     for (int y = area.top; y < area.bottom; ++y)
         for (int x = area.left; x < area.right; ++x)
-            if (match(GetPixel(dc, x, y))) ++count;
-    ReleaseDC(form.Handle(), dc);
+            if (match(GetPixel(dc.Get(), x, y))) ++count;
     return count;
 }
 

@@ -12,6 +12,7 @@
 #include "DialogDriver.h"
 #include "DialogLayout.h"
 #include "FileCtrl.h"
+#include "Handles.h"
 #include "MessageDlg.h"
 #include "Screen.h"
 #include "main.h"
@@ -84,12 +85,10 @@ TEST(WholeWindow, TheMessageDialogsTextAndButtonsFitInside) {
         for (int i = 0; i < dialog->ControlCount(); ++i) {
             if (dialog->Controls(i)->Caption() != text) continue;
             auto* label = dialog->Controls(i);
-            HDC dc = GetDC(nullptr);
-            HGDIOBJ old = SelectObject(dc, label->EffectiveFont().Handle());
+            const TClientDC dc;
+            const TSelectedObject font(dc.Get(), label->EffectiveFont().Handle());
             RECT r{0, 0, label->Width(), 0};
-            DrawTextA(dc, text.c_str(), -1, &r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-            SelectObject(dc, old);
-            ReleaseDC(nullptr, dc);
+            DrawTextA(dc.Get(), text.c_str(), -1, &r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
             textHeight = label->Height();
             textNeeds = r.bottom;
         }
@@ -118,20 +117,18 @@ TEST(WholeWindow, ListGlyphsKeepTheirPixelsAndStandCentredInTheirRows) {
 
     // The first line's glyph stands 2 pixels in, centred in its row, pixel for pixel as it is.
     const int left = item.left + 2, top = (item.top + item.bottom - glyph->Height()) / 2;
-    HDC screen = GetDC(dirs->Handle());
-    HDC picture = CreateCompatibleDC(screen);
-    HGDIOBJ old = SelectObject(picture, glyph->Handle());
     int compared = 0, differing = 0;
-    for (int y = 0; y < glyph->Height(); ++y)
-        for (int x = 0; x < glyph->Width(); ++x) {
-            const COLORREF want = GetPixel(picture, x, y);
-            if (want == glyph->TransparentColor()) continue;
-            ++compared;
-            if (GetPixel(screen, left + x, top + y) != want) ++differing;
-        }
-    SelectObject(picture, old);
-    DeleteDC(picture);
-    ReleaseDC(dirs->Handle(), screen);
+    {
+        const TClientDC screen(dirs->Handle());
+        const TMemoryDC picture(glyph->Handle());
+        for (int y = 0; y < glyph->Height(); ++y)
+            for (int x = 0; x < glyph->Width(); ++x) {
+                const COLORREF want = GetPixel(picture.Get(), x, y);
+                if (want == glyph->TransparentColor()) continue;
+                ++compared;
+                if (GetPixel(screen.Get(), left + x, top + y) != want) ++differing;
+            }
+    }
     main->Hide();
     EXPECT_GT(compared, 20);
     EXPECT_EQ(differing, 0) << "of " << compared << " glyph pixels";

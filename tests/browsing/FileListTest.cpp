@@ -6,6 +6,7 @@
 #include "DialogDriver.h"
 #include "Edit.h"
 #include "Exceptions.h"
+#include "Handles.h"
 #include "LocaleText.h"
 #include "Paths.h"
 
@@ -114,14 +115,13 @@ TEST(FileList, AGlyphIsDrawnWithItsBackgroundLeftOut) {
     FileListFixture f(dir.Path(), "*");
     f.list->SetShowGlyphs(true);
     PumpFor(100);
-    HDC dc = GetDC(f.list->Handle());
+    const TClientDC dc(f.list->Handle());
     RECT item{};
     SendMessageA(f.list->Handle(), LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
     const int top = (item.top + item.bottom - 15) / 2;
     // The picture's blue background shows the list's own colour; its black frame is drawn.
-    EXPECT_EQ(GetPixel(dc, item.left + 2, top + 14), GetSysColor(COLOR_WINDOW));
-    EXPECT_EQ(GetPixel(dc, item.left + 2, top + 1), RGB(0, 0, 0));
-    ReleaseDC(f.list->Handle(), dc);
+    EXPECT_EQ(GetPixel(dc.Get(), item.left + 2, top + 14), GetSysColor(COLOR_WINDOW));
+    EXPECT_EQ(GetPixel(dc.Get(), item.left + 2, top + 1), RGB(0, 0, 0));
 }
 
 TEST(FileList, TheHourGlassShowsFromTheEntryThatLandsOnPosition100) {

@@ -6,22 +6,22 @@
 
 #include "BrowsingTestSupport.h"
 #include "DialogDriver.h"
+#include "Handles.h"
 
 namespace {
 
 // Whether a row of the rectangle (client coordinates of `window`) is dotted: along its right half,
 // where no text or glyph is drawn, neighbouring pixels keep changing colour.
 bool HasDottedRow(HWND window, const RECT& r) {
-    HDC dc = GetDC(window);
+    const TClientDC dc(window);
     bool dotted = false;
     const int from = (r.left + r.right) / 2;
     for (int y = r.top; y < r.bottom && !dotted; ++y) {
         int changes = 0;
         for (int x = from; x + 1 < r.right; ++x)
-            if (GetPixel(dc, x, y) != GetPixel(dc, x + 1, y)) ++changes;
+            if (GetPixel(dc.Get(), x, y) != GetPixel(dc.Get(), x + 1, y)) ++changes;
         dotted = changes > (r.right - from) / 3;
     }
-    ReleaseDC(window, dc);
     return dotted;
 }
 

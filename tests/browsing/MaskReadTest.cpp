@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "BrowsingTestSupport.h"
+#include "Handles.h"
 #include "MaskPieces.h"
 
 using Names = std::vector<std::string>;
@@ -16,9 +17,8 @@ void TouchWide(const std::string& dir, const wchar_t* name) {
     std::wstring path(dir.begin(), dir.end());  // the test directory's path is plain ASCII
     path += L"\\";
     path += name;
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    CloseHandle(file);
+    ASSERT_TRUE(TFileHandle(
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)));
 }
 
 }  // namespace

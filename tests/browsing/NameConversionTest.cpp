@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "BrowsingTestSupport.h"
+#include "Handles.h"
 #include "Paths.h"
 
 using Names = std::vector<std::string>;
@@ -31,9 +32,8 @@ public:
 
     void File(const std::wstring& name) {
         const std::wstring path = FDir + L"\\" + name;
-        HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-        ASSERT_NE(file, INVALID_HANDLE_VALUE);
-        CloseHandle(file);
+        ASSERT_TRUE(TFileHandle(
+            CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)));
         FFiles.push_back(path);
     }
     void Folder(const std::wstring& name) {

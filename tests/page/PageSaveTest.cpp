@@ -12,6 +12,7 @@
 #include "FileDialog.h"
 #include "Form.h"
 #include "GalleryPage.h"
+#include "Handles.h"
 #include "Paths.h"
 #include "TestFiles.h"
 
@@ -267,13 +268,13 @@ TEST(PageSave, FailuresReachTheErrorBoxAndChangeNothing) {
     {
         SCOPED_TRACE("file in use");
         WriteWholeFile(dir / "busy.html", "kept");
-        HANDLE busy = CreateFileA((dir / "busy.html").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-        ASSERT_NE(busy, INVALID_HANDLE_VALUE);
+        TFileHandle busy(CreateFileA((dir / "busy.html").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
+        ASSERT_TRUE(busy);
         DialogSeen error;
         driver.SaveAs(dir / "busy.html").Then([](WindowView& w) { w.Press("&Yes"); }).Record(error, "OK");
         window.SaveAs();
-        CloseHandle(busy);
+        busy.Reset();
         expectError(error, "Cannot create file " + (dir / "busy.html") + ".");
         EXPECT_EQ(ReadWholeFile(dir / "busy.html"), "kept");
     }
@@ -292,10 +293,8 @@ TEST(PageSave, AReadOnlyFileIsNotReplaced) {
     WriteWholeFile(dir / "locked.html", "kept");
     SetFileAttributesA((dir / "locked.html").c_str(), FILE_ATTRIBUTE_READONLY);
     // Wine run by root may open a read-only file for writing all the same.
-    HANDLE probe = CreateFileA((dir / "locked.html").c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                               FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (probe != INVALID_HANDLE_VALUE) {
-        CloseHandle(probe);
+    if (TFileHandle(CreateFileA((dir / "locked.html").c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr))) {
         GTEST_SKIP() << "this platform lets a read-only file be written";
     }
     SaveWindow window;

@@ -6,6 +6,7 @@
 #include "Application.h"
 #include "DialogDriver.h"
 #include "Exceptions.h"
+#include "Handles.h"
 #include "IniFile.h"
 #include "IntConv.h"
 #include "SettingsTestSupport.h"
@@ -129,9 +130,9 @@ TEST(IniFile, AFileThatCannotBeWrittenRaisesAndReadsGiveDefaults) {
     MakeDirectory(isDirectory);
     const std::string locked = dir / "locked.ini";
     WriteWholeFile(locked, "[S]\r\nk=1\r\n");
-    HANDLE holder = CreateFileA(locked.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    TFileHandle holder(CreateFileA(locked.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(holder);
     for (const std::string& path : {noDirectory, isDirectory, locked}) {
         TIniFile ini(path);
         try {
@@ -144,7 +145,7 @@ TEST(IniFile, AFileThatCannotBeWrittenRaisesAndReadsGiveDefaults) {
         EXPECT_EQ(ini.ReadString("S", "other", "d"), "d") << path;
         EXPECT_EQ(ini.ReadInteger("S", "k", 8), 8) << path;
     }
-    CloseHandle(holder);
+    holder.Reset();
     EXPECT_EQ(StoredValue(locked, "S", "k"), "1");
 }
 
@@ -220,10 +221,7 @@ TEST(IniFile, AReadOnlySettingsFileIsLeftAsItWas) {
         std::string path;
         ~Unlock() { SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL); }
     } unlock{path};
-    HANDLE probe =
-        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (probe != INVALID_HANDLE_VALUE) {
-        CloseHandle(probe);
+    if (TFileHandle(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))) {
         GTEST_SKIP() << "this platform lets a read-only file be written";
     }
     TIniFile ini(path);

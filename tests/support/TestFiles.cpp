@@ -6,6 +6,8 @@
 
 #include <atomic>
 
+#include "Handles.h"
+
 TempDir::TempDir() {
     static std::atomic<int> counter{0};
     char base[MAX_PATH + 1] = {};
@@ -32,26 +34,27 @@ TempDir::~TempDir() {
 }
 
 void WriteWholeFile(const std::string& path, const std::string& bytes) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE) << "cannot create " << path;
     DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
+    {
+        const TFileHandle file(
+            CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        ASSERT_TRUE(file) << "cannot create " << path;
+        WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    }
     ASSERT_EQ(written, bytes.size()) << "short write to " << path;
 }
 
 std::string ReadWholeFile(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    const TFileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
         ADD_FAILURE() << "cannot open " << path;
         return std::string();
     }
     std::string bytes;
     char buffer[65536];
     DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
-    CloseHandle(file);
+    while (ReadFile(file.Get(), buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
     return bytes;
 }
 
@@ -73,13 +76,11 @@ void RemoveTree(const std::string& path) {
         return;
     }
     WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((path + "\\*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
+    if (const TFindHandle find(FindFirstFileA((path + "\\*").c_str(), &data)); find) {
         do {
             const std::string name = data.cFileName;
             if (name != "." && name != "..") RemoveTree(path + "\\" + name);
-        } while (FindNextFileA(find, &data));
-        FindClose(find);
+        } while (FindNextFileA(find.Get(), &data));
     }
     RemoveDirectoryA(path.c_str());
 }

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "Handles.h"
 #include "TestFiles.h"
 
 std::string UnixPath(const std::string& windowsPath) {
@@ -40,8 +41,7 @@ int RunOutsideWine(const std::string& script, int timeoutMs) {
     PROCESS_INFORMATION process{};
     if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
         return -1;
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    const TKernelHandle thread(process.hThread), started(process.hProcess);
     const DWORD start = GetTickCount();
     while (!FileExists(done)) {
         if (static_cast<int>(GetTickCount() - start) > timeoutMs) return -1;

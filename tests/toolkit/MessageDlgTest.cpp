@@ -10,6 +10,7 @@
 #include "Application.h"
 #include "DialogDriver.h"
 #include "Form.h"
+#include "Handles.h"
 #include "MessageDlg.h"
 
 namespace {
@@ -202,11 +203,11 @@ TEST(MessageDlg, TheDialogFitsItsTextAndIsCentred) {
         RECT shown{};
         GetClientRect(label, &shown);
         RECT needed{0, 0, shown.right, 0};
-        HDC dc = GetDC(label);
-        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0)));
-        DrawTextA(dc, text.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-        SelectObject(dc, old);
-        ReleaseDC(label, dc);
+        {
+            const TClientDC dc(label);
+            const TSelectedObject font(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0)));
+            DrawTextA(dc.Get(), text.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+        }
         EXPECT_GE(shown.bottom, needed.bottom);
         EXPECT_GT(needed.bottom, 13) << "the text should take more than one line";
 

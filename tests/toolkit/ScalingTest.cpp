@@ -6,6 +6,7 @@
 #include "Button.h"
 #include "ComboBox.h"
 #include "Form.h"
+#include "Handles.h"
 #include "Image.h"
 #include "Label.h"
 #include "ListBox.h"
@@ -131,12 +132,10 @@ TEST(LabelAutoSize, ALabelTakesTheSizeOfItsCaptionWheneverCaptionOrFontChanges) 
     form.Font().SetName("MS Sans Serif");
     form.Font().SetHeight(-11);
     auto measure = [](const TControl& c, const std::string& text, UINT format, int width) {
-        HDC dc = GetDC(nullptr);
-        HGDIOBJ old = SelectObject(dc, c.EffectiveFont().Handle());
+        const TClientDC dc;
+        const TSelectedObject font(dc.Get(), c.EffectiveFont().Handle());
         RECT r{0, 0, width, 0};
-        DrawTextA(dc, text.c_str(), -1, &r, format | DT_CALCRECT);
-        SelectObject(dc, old);
-        ReleaseDC(nullptr, dc);
+        DrawTextA(dc.Get(), text.c_str(), -1, &r, format | DT_CALCRECT);
         return SIZE{r.right, r.bottom};
     };
 

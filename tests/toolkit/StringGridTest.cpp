@@ -5,6 +5,7 @@
 #include "DialogDriver.h"
 #include "Exceptions.h"
 #include "Form.h"
+#include "Handles.h"
 #include "StringGrid.h"
 
 namespace {
@@ -183,11 +184,9 @@ TEST(StringGrid, PaintsFixedCellsShadedTheCurrentCellHighlightedAndGridLines) {
     GridForm f;
     f.grid->SetDefaultColWidth(40);
     f.grid->SetDefaultRowHeight(20);
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 400, 200);
-    ReleaseDC(nullptr, screen);
-    HGDIOBJ old = SelectObject(dc, bitmap);
+    const TGdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(TClientDC().Get(), 400, 200));
+    const TMemoryDC memory(bitmap.Get());
+    const HDC dc = memory.Get();
     f.grid->Paint(dc);
     // Cell (c, r) spans 40 x 20 pixels from (41c, 21r); the lines lie between.
     EXPECT_EQ(GetPixel(dc, 5, 5), GetSysColor(COLOR_BTNFACE));            // fixed corner
@@ -198,9 +197,6 @@ TEST(StringGrid, PaintsFixedCellsShadedTheCurrentCellHighlightedAndGridLines) {
     f.grid->SetOptions(goFixedVertLine | goFixedHorzLine);
     f.grid->Paint(dc);
     EXPECT_EQ(GetPixel(dc, 81, 50), GetSysColor(COLOR_WINDOW));  // no line without goVertLine
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
 }
 
 namespace {
@@ -313,17 +309,16 @@ namespace {
 // The bounding box, in grid client coordinates, of the pixels inside `area` that are not `ground`.
 RECT Ink(HWND window, const RECT& area, COLORREF ground) {
     RECT box{area.right, area.bottom, area.left, area.top};
-    HDC dc = GetDC(window);
+    const TClientDC dc(window);
     for (int y = area.top; y < area.bottom; ++y)
         for (int x = area.left; x < area.right; ++x) {
-            const COLORREF c = GetPixel(dc, x, y);
+            const COLORREF c = GetPixel(dc.Get(), x, y);
             if (c == ground || c == CLR_INVALID) continue;
             box.left = std::min<LONG>(box.left, x);
             box.top = std::min<LONG>(box.top, y);
             box.right = std::max<LONG>(box.right, x + 1);
             box.bottom = std::max<LONG>(box.bottom, y + 1);
         }
-    ReleaseDC(window, dc);
     return box;
 }
 
