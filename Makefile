@@ -69,8 +69,8 @@ prefix: test-deps build
 run-prefix: run-deps
 	@WINEPREFIX=$(RUN_PREFIX) scripts/wine-prefix.sh
 
-# The tests of one build, in its prefix; ctest's JUnit log stays in the build folder.
-check: prefix
+# The tests of one build (ctest makes their prefix first); its JUnit log stays in the build folder.
+check: test-deps build
 	@scripts/with-display.sh ctest --test-dir $(BUILD) --output-on-failure \
 		--output-junit $(abspath $(BUILD))/test-results.xml $(CTEST_ARGS)
 
