@@ -274,11 +274,6 @@ bool PumpUntilQuiet(int timeoutMs) {
         timeoutMs);
 }
 
-void PumpFor(int milliseconds) {
-    const DWORD start = GetTickCount();
-    PumpUntil([&] { return static_cast<int>(GetTickCount() - start) >= milliseconds; }, milliseconds + 1000);
-}
-
 namespace {
 
 bool gSentinelSeen = false;

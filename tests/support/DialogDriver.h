@@ -91,8 +91,6 @@ private:
 
 // Handles messages until `done` is true or the time is up; false on timeout.
 bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 5000);
-// Handles messages for the given time.
-void PumpFor(int milliseconds);
 // Handles messages until everything posted before the call (keys, clicks) has been handled: for
 // checking that something did not happen.
 bool PumpPosted();
