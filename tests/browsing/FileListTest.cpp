@@ -113,7 +113,7 @@ TEST(FileList, AGlyphIsDrawnWithItsBackgroundLeftOut) {
     Touch(dir / "SETUP.EXE");
     FileListFixture f(dir.Path(), "*");
     f.list->SetShowGlyphs(true);
-    PumpFor(100);
+    PumpUntilQuiet();
     HDC dc = GetDC(f.list->Handle());
     RECT item{};
     SendMessageA(f.list->Handle(), LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
