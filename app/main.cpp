@@ -19,13 +19,6 @@ TMenuItem* Item(TComponent* owner, const char* name, const char* caption) {
     return item;
 }
 
-// The directory part of the running program's full path.
-std::string ProgramDirectory() {
-    char path[MAX_PATH + 1] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return ExtractFilePath(std::string(path, length));
-}
-
 }  // namespace
 
 TTessellorForm::TTessellorForm(TComponent* owner) : TForm(owner) {
@@ -43,12 +36,11 @@ void TTessellorForm::CreateLayout() {
     Font().SetName("MS Sans Serif");
     Font().SetHeight(-11);
 
-    Label1 = Place<TLabel>(this, this, "Label1", 14, 12, 315, 39);
-    Label1->WordWrap = true;
-    Label1->AutoSize = false;
-    Label1->SetCaption(
+    Label1 = PlaceLabel(
+        this, this, "Label1", 14, 12, 315, 39,
         "Builds a HTML file that allows you to view all the JPG and GIF files in a directory.  You've to save the "
         "HTML file to the same directory in order for the program to work correctly.");
+    Label1->WordWrap = true;
 
     GenerateBtn = Place<TBitBtn>(this, this, "GenerateBtn", 356, 76, 75, 25, 0);
     GenerateBtn->SetCaption("&Generate");
@@ -64,9 +56,7 @@ void TTessellorForm::CreateLayout() {
     GroupBox1 = Place<TGroupBox>(this, this, "GroupBox1", 12, 60, 331, 183, 3);
     GroupBox1->SetCaption("Directory");
 
-    Label4 = Place<TLabel>(this, GroupBox1, "Label4", 178, 20, 139, 13);
-    Label4->AutoSize = false;
-    Label4->SetCaption("&List of GIF and JPG files  ");
+    Label4 = PlaceLabel(this, GroupBox1, "Label4", 178, 20, 139, 13, "&List of GIF and JPG files  ");
 
     DirectoryListBox1 = Place<TDirectoryListBox>(this, GroupBox1, "DirectoryListBox1", 12, 42, 145, 105, 0);
     DirectoryListBox1->SetItemHeight(16);
@@ -98,11 +88,9 @@ void TTessellorForm::CreateLayout() {
         box->SetSectionName(kSection);
         return box;
     };
-    Label2 = Place<TLabel>(this, GroupBox2, "Label2", 16, 92, 88, 13);
-    Label2->SetCaption("Default Directory:  ");
+    Label2 = PlaceLabel(this, GroupBox2, "Label2", 16, 92, 88, 13, "Default Directory:  ", true);
     DefaultDirEdit = edit("DefaultDirEdit", 126, 90, "DefaultDir", 3);
-    Label3 = Place<TLabel>(this, GroupBox2, "Label3", 16, 120, 99, 13);
-    Label3->SetCaption("Background Image:  ");
+    Label3 = PlaceLabel(this, GroupBox2, "Label3", 16, 120, 99, 13, "Background Image:  ", true);
     BackgroundEdit = edit("BackgroundEdit", 126, 118, "BackgroundImage", 4);
 
     BitBtn4 = Place<TBitBtn>(this, GroupBox2, "BitBtn4", 326, 118, 67, 23, 5);

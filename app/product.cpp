@@ -8,7 +8,7 @@ namespace {
 // A transparent label in Arial bold: the titles and the web address.
 TLabel* MakeBannerLabel(TForm* form, const char* name, int left, int top, int width, const char* caption,
                         TColor color, unsigned extraStyle = 0) {
-    TLabel* label = PlaceLabel(form, name, left, top, width, 24, caption);
+    TLabel* label = PlaceLabel(form, form, name, left, top, width, 24, caption);
     label->Transparent = true;
     label->Font().SetName("Arial");
     label->Font().SetHeight(-20);
@@ -25,7 +25,7 @@ void MakeTitle(TForm* form, TLabel*& shadow, const char* shadowName, TLabel*& ti
 }
 
 TLabel* MakeDescription(TForm* form, const char* name, int top, int height, const char* caption) {
-    TLabel* label = PlaceLabel(form, name, 12, top, 369, height, caption);
+    TLabel* label = PlaceLabel(form, form, name, 12, top, 369, height, caption);
     label->WordWrap = true;
     label->SetColor(clBlack);
     label->Font().SetName("MS Sans Serif");
@@ -59,10 +59,7 @@ void TProductFrm::Layout() {
     SetClientSize(390, 438);
     OnCreate = [this](TObject* sender) { FormCreate(sender); };
 
-    OKButton = new TBitBtn(this);
-    OKButton->Name = "OKButton";
-    OKButton->SetParent(this);
-    OKButton->SetBounds(321, 14, 57, 24);
+    OKButton = Place<TBitBtn>(this, this, "OKButton", 321, 14, 57, 24, 0);
     OKButton->SetCaption("OK");
     OKButton->Font().SetName("Arial");
     OKButton->Font().SetHeight(-12);
@@ -70,7 +67,6 @@ void TProductFrm::Layout() {
     OKButton->Font().SetColor(clBlack);
     OKButton->Cancel = true;
     OKButton->ModalResult = mrOk;
-    OKButton->TabOrder = 0;
 
     Label9 = MakeBannerLabel(this, "Label9", 214, 138, 164, kMakerWebAddress, clGray, fsUnderline);
     Label9->OnClick = [this](TObject* sender) { Label9Click(sender); };
@@ -86,7 +82,7 @@ void TProductFrm::Layout() {
                              "tile set.");
 
     MakeTitle(this, Label4, "Label4", Label5, "Label5", 12, 233, 127, "Quiltwork");
-    Label6 = PlaceLabel(this, "Label6", 64, 252, 105, 13, "tiling screen saver");
+    Label6 = PlaceLabel(this, this, "Label6", 64, 252, 105, 13, "tiling screen saver");
     Label6->Transparent = true;
     Label6->Font().SetColor(clGray);
     Image2 = MakeImage(this, "Image2", 12, 252, "QUILTWORK");

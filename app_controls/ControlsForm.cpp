@@ -1,32 +1,12 @@
 #include "ControlsForm.h"
 
+#include "Layout.h"
 #include "Paths.h"
 #include "PropertyEditor.h"
 
 namespace {
 
 constexpr const char* kSection = "Controls";
-
-template <class T>
-T* Place(TForm* form, TWinControl* parent, const std::string& name, int left, int top, int width, int height) {
-    auto* control = new T(form);
-    control->Name = name;
-    control->SetParent(parent);
-    control->SetBounds(left, top, width, height);
-    return control;
-}
-
-TLabel* PlaceLabel(TForm* form, const std::string& name, const std::string& caption, int left, int top, int width) {
-    auto* label = Place<TLabel>(form, form, name, left, top, width, 16);
-    label->SetCaption(caption);
-    return label;
-}
-
-std::string ProgramDirectory() {
-    char path[MAX_PATH + 1] = {};
-    const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return ExtractFilePath(std::string(path, n));
-}
 
 }  // namespace
 
@@ -57,7 +37,8 @@ TControlsForm::TControlsForm(TComponent* owner) : TForm(owner) {
         radio->SetKeyword("Size");
     }
 
-    FlatLabel = PlaceLabel(this, "FlatLabel", "Columns (one key, comma-separated):", 190, 10, 340);
+    FlatLabel =
+        PlaceLabel(this, this, "FlatLabel", 190, 10, 340, 16, "Columns (one key, comma-separated):", true);
     FlatGrid = Place<TIniGrid>(this, this, "FlatGrid", 190, 28, 360, 100);
     FlatGrid->SetColCount(4);
     FlatGrid->SetRowCount(3);
@@ -73,7 +54,8 @@ TControlsForm::TControlsForm(TComponent* owner) : TForm(owner) {
     FlatGrid->SetCells(0, 1, "Page");
     FlatGrid->SetCells(0, 2, "List");
 
-    TitledLabel = PlaceLabel(this, "TitledLabel", "Limits (one key per titled cell):", 190, 140, 340);
+    TitledLabel =
+        PlaceLabel(this, this, "TitledLabel", 190, 140, 340, 16, "Limits (one key per titled cell):", true);
     TitledGrid = Place<TIniGrid>(this, this, "TitledGrid", 190, 158, 360, 100);
     TitledGrid->SetColCount(3);
     TitledGrid->SetRowCount(4);
@@ -91,7 +73,8 @@ TControlsForm::TControlsForm(TComponent* owner) : TForm(owner) {
     TitledGrid->SetCells(0, 3, "Quality");
     TitledGrid->SetHierarchical(true);
 
-    CombosLabel = PlaceLabel(this, "CombosLabel", "Colours, one combo box per style:", 10, 270, 340);
+    CombosLabel =
+        PlaceLabel(this, this, "CombosLabel", 10, 270, 340, 16, "Colours, one combo box per style:", true);
     struct ComboEntry {
         TIniComboBox** slot;
         const char* name;
@@ -120,7 +103,7 @@ TControlsForm::TControlsForm(TComponent* owner) : TForm(owner) {
         *entry.slot = combo;
     }
 
-    FileLabel = PlaceLabel(this, "FileLabel", "", 280, 290, 270);
+    FileLabel = PlaceLabel(this, this, "FileLabel", 280, 290, 270, 16, "", true);
     FileBtn = Place<TButton>(this, this, "FileBtn", 280, 314, 150, 25);
     FileBtn->SetCaption("Settings &file...");
     FileBtn->TabOrder = order++;

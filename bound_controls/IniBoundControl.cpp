@@ -19,6 +19,10 @@ bool TIniBoundControl::IsAlive(const TIniBoundControl* control, unsigned long lo
     return found != gAlive.end() && found->second == serial;
 }
 
+bool TIniBoundControl::IsEditingCharacter(const TMessage& message) {
+    return message.Msg == WM_CHAR && (message.WParam == 8 || (message.WParam >= 32 && message.WParam <= 126));
+}
+
 bool TIniBoundControl::SectionFilterPasses(LPARAM filter, const std::string& section) {
     if (filter == 0) return true;
     return *reinterpret_cast<const std::string*>(filter) == section;

@@ -33,6 +33,9 @@ public:
 
     // Whether a section filter in lParam (0, or the address of a std::string) lets `section` through.
     static bool SectionFilterPasses(LPARAM filter, const std::string& section);
+    // Whether the message is a typed character that edits a value (backspace, or 32 to 126): what
+    // sets Modified of the controls that are typed into.
+    static bool IsEditingCharacter(const TMessage& message);
 
     // Told apart from a later control made at the same address: whether `control` still lives and is
     // the one that had this serial.

@@ -29,7 +29,6 @@ void TIniComboBox::ShowDefaultValue() {
 }
 
 void TIniComboBox::WndProc(TMessage& message) {
-    if (message.Msg == WM_CHAR && (message.WParam == 8 || (message.WParam >= 32 && message.WParam <= 126)))
-        FModified = true;
+    if (IsEditingCharacter(message)) FModified = true;
     TIniBound<TCustomComboBox>::WndProc(message);
 }

@@ -8,6 +8,7 @@
 #include "FileDialog.h"
 #include "IniSource.h"
 #include "LocaleText.h"
+#include "Paths.h"
 
 namespace {
 
@@ -33,8 +34,7 @@ void TIniFilenameEditor::Edit() {
     dialog->Options = ofHideReadOnly | ofShowHelp | ofCreatePrompt | ofShareAware;
     if (!dialog->Execute()) return;
     const std::string chosen = AnsiLowerCase(dialog->FileName);
-    const size_t separator = chosen.find_last_of("\\:");
-    const std::string directory = separator == std::string::npos ? std::string() : chosen.substr(0, separator + 1);
+    const std::string directory = ExtractFilePath(chosen);
     const std::string windows = LowerWindowsDirectory();
     SetValue(!windows.empty() && directory == windows ? chosen.substr(directory.size()) : chosen);
 }

@@ -99,7 +99,6 @@ void TIniGrid::ShowDefaultValue() {
 }
 
 void TIniGrid::WndProc(TMessage& message) {
-    if (message.Msg == WM_CHAR && (message.WParam == 8 || (message.WParam >= 32 && message.WParam <= 126)))
-        FModified = true;
+    if (IsEditingCharacter(message)) FModified = true;
     TIniBound<TStringGrid>::WndProc(message);
 }

@@ -8,13 +8,6 @@
 
 namespace {
 
-bool IsExistingFile(const std::string& name) {
-    const DWORD attributes = GetFileAttributesA(name.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-bool IsPattern(const std::string& name) { return name.find_first_of("*?") != std::string::npos; }
-
 // Replaces the first folder of `dir` (or the "...\" that stands for earlier ones and the folder
 // after it) with "...\".
 void DropFirstFolder(std::string& dir) {
@@ -37,6 +30,13 @@ void DropFirstFolder(std::string& dir) {
 }
 
 }  // namespace
+
+bool IsExistingFile(const std::string& name) {
+    const DWORD attributes = GetFileAttributesA(name.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool IsPattern(const std::string& name) { return name.find_first_of("*?") != std::string::npos; }
 
 bool HasLeftRemovedDir(const std::string& shown) {
     const std::string processDir = GetCurrentDir();
@@ -91,6 +91,27 @@ TTargetPath SplitTargetPath(const std::string& text) {
     } catch (const EInOutError&) {
     }
     return result;
+}
+
+TTargetPath SplitTargetPathOrFollow(const std::string& text, const std::function<void()>& follow) {
+    try {
+        return SplitTargetPath(text);
+    } catch (const EInOutError&) {
+        try {
+            follow();
+        } catch (const Exception&) {
+        }
+        throw;
+    }
+}
+
+std::string EnterDirFrom(const std::string& from, const std::string& path) {
+    try {
+        ChangeDir(from);
+    } catch (const EInOutError&) {
+    }
+    ChangeDir(path);
+    return GetCurrentDir();
 }
 
 std::string ShortenPathToWidth(const std::string& path, TCanvas& canvas, int width) {

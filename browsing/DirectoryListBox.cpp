@@ -7,28 +7,23 @@
 #include "Exceptions.h"
 #include "FileFind.h"
 #include "FileListBox.h"
+#include "ListGlyphs.h"
 #include "LocaleText.h"
 #include "Paths.h"
 #include "ScopeGuards.h"
 #include "TextOrder.h"
 
-TDirectoryListBox::TDirectoryListBox(TComponent* owner) : TCustomListBox(owner) {
+TDirectoryListBox::TDirectoryListBox(TComponent* owner)
+    : TCustomListBox(owner),
+      FFolderClosedGlyph(LoadGlyph("CLOSEDFOLDER")),
+      FFolderOpenGlyph(LoadGlyph("OPENFOLDER")),
+      FFolderCurrentGlyph(LoadGlyph("CURRENTFOLDER")) {
     SetWidth(145);
-    LoadGlyphs();
     FCurrentDir = GetCurrentDir();
     FitItemHeight();
 }
 
 TDirectoryListBox::~TDirectoryListBox() = default;
-
-void TDirectoryListBox::LoadGlyphs() {
-    FFolderClosedGlyph = std::make_unique<TFolderBitmap>();
-    FFolderOpenGlyph = std::make_unique<TFolderBitmap>();
-    FFolderCurrentGlyph = std::make_unique<TFolderBitmap>();
-    FFolderOpenGlyph->LoadFromResourceName("OPENFOLDER");
-    FFolderClosedGlyph->LoadFromResourceName("CLOSEDFOLDER");
-    FFolderCurrentGlyph->LoadFromResourceName("CURRENTFOLDER");
-}
 
 void TDirectoryListBox::CreateWnd() {
     TCustomListBox::CreateWnd();
@@ -89,16 +84,7 @@ int TDirectoryListBox::CurrentLine() const {
 void TDirectoryListBox::SetCurrentDir(const std::string& path) {
     if (path.empty()) return;
     if ((FCaseSensitiveVolume ? AnsiCompareStr(path, FCurrentDir) : AnsiCompareText(path, FCurrentDir)) == 0) return;
-    TTargetPath target;
-    try {
-        target = SplitTargetPath(path);
-    } catch (const EInOutError&) {
-        try {
-            FollowProcessDir();
-        } catch (const Exception&) {
-        }
-        throw;  // the error of the typed path is the one the user needs to see
-    }
+    const TTargetPath target = SplitTargetPathOrFollow(path, [this] { FollowProcessDir(); });
     if (target.Drive != DriveLetter()) {
         const TRestore switching(FSwitchingDrive, true);
         if (FDriveListLink)
@@ -126,13 +112,7 @@ void TDirectoryListBox::MoveToDrive(char letter) {
 }
 
 void TDirectoryListBox::EnterDir(const std::string& path) {
-    try {
-        ChangeDir(FCurrentDir);
-    } catch (const EInOutError&) {
-        // The old directory may be gone; the new path is what counts.
-    }
-    ChangeDir(path);
-    FCurrentDir = GetCurrentDir();
+    FCurrentDir = EnterDirFrom(FCurrentDir, path);
     Rescan();
     NotifyChange();
 }
@@ -193,9 +173,7 @@ void TDirectoryListBox::UpdateLabel() {
 }
 
 void TDirectoryListBox::FitItemHeight() {
-    int height = FontLineHeight(EffectiveFont());
-    if (height < FFolderOpenGlyph->Height() + 1) height = FFolderOpenGlyph->Height() + 1;
-    SetItemHeight(height);
+    SetItemHeight(GlyphLineHeight(EffectiveFont(), FFolderOpenGlyph->Height() + 1));
 }
 
 void TDirectoryListBox::FontChanged() {
@@ -212,15 +190,10 @@ void TDirectoryListBox::Notification(TComponent* component, TOperation operation
 }
 
 void TDirectoryListBox::DrawItem(int index, const RECT& rect, UINT) {
-    Canvas().FillRect(rect);
-    int width = 16;
-    int indent = index * 4 + 2;
-    if (auto* glyph = dynamic_cast<TBitmap*>(Items().GetObject(index))) {
-        if (glyph == FFolderClosedGlyph.get()) indent = (CurrentLine() + 1) * 4 + 2;
-        width = glyph->Width();
-        Canvas().Draw(rect.left + indent, (rect.top + rect.bottom - glyph->Height()) / 2, *glyph);
-    }
+    const auto* glyph = dynamic_cast<TBitmap*>(Items().GetObject(index));
+    // The subdirectories stand one step in from the current directory's line.
+    const int level = glyph && glyph == FFolderClosedGlyph.get() ? CurrentLine() + 1 : index;
     const std::string text = Items().Get(index);
-    Canvas().TextOut(rect.left + width + indent + 4, rect.top,
-                     FCasePreserved || FCaseSensitiveVolume ? text : AnsiLowerCase(text));
+    DrawGlyphLine(Canvas(), rect, glyph, level * 4 + 2, 20,
+                  FCasePreserved || FCaseSensitiveVolume ? text : AnsiLowerCase(text), TGlyphText::AtTop);
 }

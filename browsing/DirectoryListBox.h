@@ -13,12 +13,6 @@
 class TFileListBox;
 class TDriveComboBox;
 
-// A folder glyph: 16 x 16 until a picture is loaded into it.
-class TFolderBitmap : public TBitmap {
-public:
-    TFolderBitmap() { SetSize(16, 16); }
-};
-
 class TDirectoryListBox : public TCustomListBox {
 public:
     explicit TDirectoryListBox(TComponent* owner);
@@ -60,7 +54,6 @@ public:
     void DblClick() override;
 
 protected:
-    virtual void LoadGlyphs();
     void CreateWnd() override;
     void DrawItem(int index, const RECT& rect, UINT state) override;
     void KeyPress(char& key) override;
@@ -81,7 +74,7 @@ private:
     bool FFollowing = false;
     bool FCasePreserved = false;
     bool FCaseSensitiveVolume = false;
-    std::unique_ptr<TFolderBitmap> FFolderClosedGlyph, FFolderOpenGlyph, FFolderCurrentGlyph;
+    std::unique_ptr<TBitmap> FFolderClosedGlyph, FFolderOpenGlyph, FFolderCurrentGlyph;
     std::string FCurrentDir;
 
     friend class TDriveComboBox;  // sets and clears DriveListLink

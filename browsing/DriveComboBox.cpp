@@ -5,18 +5,13 @@
 
 #include "DirectoryListBox.h"
 #include "Format.h"
+#include "ListGlyphs.h"
 #include "LocaleText.h"
 #include "Paths.h"
 
 namespace {
 
 constexpr DWORD kNameBufferSize = 261;
-
-std::unique_ptr<TBitmap> LoadGlyph(const char* name) {
-    auto glyph = std::make_unique<TBitmap>();
-    glyph->LoadFromResourceName(name);
-    return glyph;
-}
 
 // The platform fails instead of asking the user about a missing medium while this object lives.
 class TFailCriticalErrors {
@@ -192,9 +187,7 @@ void TDriveComboBox::WndProc(TMessage& message) {
 }
 
 void TDriveComboBox::FitItemHeight() {
-    int height = FontLineHeight(EffectiveFont());
-    if (height < FFloppyGlyph->Height()) height = FFloppyGlyph->Height();
-    SetItemHeight(height);
+    SetItemHeight(GlyphLineHeight(EffectiveFont(), FFloppyGlyph->Height()));
 }
 
 void TDriveComboBox::FontChanged() {
@@ -209,13 +202,6 @@ void TDriveComboBox::Notification(TComponent* component, TOperation operation) {
 }
 
 void TDriveComboBox::DrawItem(int index, const RECT& rect, UINT) {
-    Canvas().FillRect(rect);
-    int width = 16;
-    if (auto* glyph = dynamic_cast<TBitmap*>(Items().GetObject(index))) {
-        width = glyph->Width();
-        Canvas().Draw(rect.left + 2, (rect.top + rect.bottom - glyph->Height()) / 2, *glyph);
-    }
-    RECT text = rect;
-    text.left += width + 6;
-    Canvas().DrawText(text, Items().Get(index), DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    DrawGlyphLine(Canvas(), rect, dynamic_cast<TBitmap*>(Items().GetObject(index)), 2, 20, Items().Get(index),
+                  TGlyphText::Centred);
 }

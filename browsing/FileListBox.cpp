@@ -9,6 +9,7 @@
 #include "DirectoryListBox.h"
 #include "Exceptions.h"
 #include "FileFind.h"
+#include "ListGlyphs.h"
 #include "Format.h"
 #include "MaskPieces.h"
 #include "LocaleText.h"
@@ -23,13 +24,6 @@ bool IsProgramExtension(const std::string& name) {
     const size_t dot = name.rfind('.');
     const std::string ext = AnsiLowerCase(dot == std::string::npos ? std::string() : name.substr(dot));
     return ext == ".exe" || ext == ".com" || ext == ".bat" || ext == ".pif";
-}
-
-bool IsPattern(const std::string& name) { return name.find_first_of("*?") != std::string::npos; }
-
-bool IsExistingFile(const std::string& name) {
-    const DWORD attributes = GetFileAttributesA(name.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 // Puts the remembered screen cursor back however the read ends.
@@ -50,14 +44,11 @@ constexpr int kHourGlassPosition = 100;
 
 TFileListBox::TFileListBox(TComponent* owner)
     : TCustomListBox(owner),
-      FProgramGlyph(std::make_unique<TBitmap>()),
-      FFolderGlyph(std::make_unique<TBitmap>()),
-      FOtherFileGlyph(std::make_unique<TBitmap>()) {
+      FProgramGlyph(LoadGlyph("EXECUTABLE")),
+      FFolderGlyph(LoadGlyph("CLOSEDFOLDER")),
+      FOtherFileGlyph(LoadGlyph("UNKNOWNFILE")) {
     SetWidth(145);
     SetSorted(true);
-    FProgramGlyph->LoadFromResourceName("EXECUTABLE");
-    FFolderGlyph->LoadFromResourceName("CLOSEDFOLDER");
-    FOtherFileGlyph->LoadFromResourceName("UNKNOWNFILE");
     FCurrentDir = GetCurrentDir();
     FitItemHeight();
 }
@@ -71,14 +62,7 @@ void TFileListBox::CreateWnd() {
 
 void TFileListBox::SetCurrentDir(const std::string& path) {
     if (AnsiSameText(path, FCurrentDir)) return;
-    // A relative path starts from the list's directory; when that is gone, from wherever the
-    // process stands, so that a removed directory does not leave the list stuck on it.
-    try {
-        ChangeDir(FCurrentDir);
-    } catch (const EInOutError&) {
-    }
-    ChangeDir(path);
-    FCurrentDir = GetCurrentDir();
+    FCurrentDir = EnterDirFrom(FCurrentDir, path);
     Rescan();
 }
 
@@ -229,20 +213,12 @@ void TFileListBox::SelectByName(const std::string& name) {
 
 void TFileListBox::SetSelectedPath(const std::string& path) {
     if (path.empty() || AnsiSameText(path, SelectedPath())) return;
-    TTargetPath target;
-    try {
-        target = SplitTargetPath(path);
-    } catch (const EInOutError&) {
-        // When the shown directory was removed, the split leaves the process elsewhere: follow it.
-        try {
-            if (FDirListLink)
-                FDirListLink->FollowProcessDir();
-            else if (HasLeftRemovedDir(FCurrentDir))
-                SetCurrentDir(GetCurrentDir());
-        } catch (const Exception&) {
-        }
-        throw;  // the error of the typed path is the one the user needs to see
-    }
+    const TTargetPath target = SplitTargetPathOrFollow(path, [this] {
+        if (FDirListLink)
+            FDirListLink->FollowProcessDir();
+        else if (HasLeftRemovedDir(FCurrentDir))
+            SetCurrentDir(GetCurrentDir());
+    });
     if (FDirListLink)
         FDirListLink->SetCurrentDir(path);
     else
@@ -277,9 +253,7 @@ void TFileListBox::SetFileEdit(TCustomEdit* edit) {
 }
 
 void TFileListBox::FitItemHeight() {
-    int height = FontLineHeight(EffectiveFont());
-    if (FShowGlyphs && height < FProgramGlyph->Height() + 1) height = FProgramGlyph->Height() + 1;
-    SetItemHeight(height);
+    SetItemHeight(GlyphLineHeight(EffectiveFont(), FShowGlyphs ? FProgramGlyph->Height() + 1 : 0));
 }
 
 void TFileListBox::FontChanged() {
@@ -295,13 +269,6 @@ void TFileListBox::Notification(TComponent* component, TOperation operation) {
 }
 
 void TFileListBox::DrawItem(int index, const RECT& rect, UINT) {
-    Canvas().FillRect(rect);
-    int x = 2;
-    if (FShowGlyphs) {
-        if (auto* glyph = dynamic_cast<TBitmap*>(Items().GetObject(index))) {
-            Canvas().Draw(rect.left + 2, (rect.top + rect.bottom - glyph->Height()) / 2, *glyph);
-            x = glyph->Width() + 6;
-        }
-    }
-    Canvas().TextOut(rect.left + x, rect.top, Items().Get(index));
+    const TBitmap* glyph = FShowGlyphs ? dynamic_cast<TBitmap*>(Items().GetObject(index)) : nullptr;
+    DrawGlyphLine(Canvas(), rect, glyph, 2, 0, Items().Get(index), TGlyphText::AtTop);
 }

@@ -100,7 +100,8 @@ void ConfigurePageSaveDialog(TSaveDialog& dialog) {
 
 namespace {
 
-bool IsExistingFile(const std::string& path) {
+// Whether the first entry that `path` names, read as a pattern (wildcards match), is a file.
+bool FirstMatchIsFile(const std::string& path) {
     WIN32_FIND_DATAA data;
     if (!TFindHandle(FindFirstFileA(path.c_str(), &data))) return false;
     return !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
@@ -113,7 +114,7 @@ void SavePage(TSaveDialog& dialog, const TStrings& buffer, const std::string& st
     dialog.SetInitialDir(startDir);
     if (!dialog.Execute()) return;
     const std::string path = dialog.FileName;
-    if (IsExistingFile(path) && MessageDlg("Overwrite Existing File?", TMsgDlgType::mtConfirmation, mbYes | mbNo, 0) != mrYes)
+    if (FirstMatchIsFile(path) && MessageDlg("Overwrite Existing File?", TMsgDlgType::mtConfirmation, mbYes | mbNo, 0) != mrYes)
         return;
     WritePage(path, buffer);
 }

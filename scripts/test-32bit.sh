@@ -36,7 +36,7 @@ if [ "$status" -ne 42 ]; then
   exit 0
 fi
 
-"$here/install-deps.sh" --wine32
+"$here/install-deps.sh" wine32
 echo "32-bit tests: the i686 build under 32-bit Wine, prefix $build/wineprefix"
 export WINEARCH=win32 WINEPREFIX="$build/wineprefix"
 "$here/wine-prefix.sh" --tests

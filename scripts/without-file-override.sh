@@ -9,4 +9,5 @@ set -euo pipefail
 [ "$(id -u)" -eq 0 ] || exec "$@"
 wineserver -w
 capsh=$(command -v capsh || echo /usr/sbin/capsh)
+[ -x "$capsh" ] || { echo "without-file-override.sh: no capsh (libcap2-bin: scripts/install-deps.sh test)" >&2; exit 1; }
 exec "$capsh" --drop=cap_dac_override -- -c 'exec "$@"' without-file-override "$@"

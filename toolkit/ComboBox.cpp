@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "LocaleText.h"
-#include "ScopeGuards.h"
+#include "OwnerDrawnItem.h"
 
 TCustomComboBox::TCustomComboBox(TComponent* owner) : TWinControl(owner), FItems(*this, ComboBoxMessages) {
     FTabStop = true;
@@ -186,25 +186,15 @@ void TCustomComboBox::MeasureItem(int index, int& height) {
 }
 
 void TCustomComboBox::DoDrawItem(const DRAWITEMSTRUCT& item) {
-    TCanvas canvas(item.hDC);
-    canvas.Font().Assign(EffectiveFont());
-    const bool selected = (item.itemState & ODS_SELECTED) != 0;
-    canvas.SetBrushColor(selected ? clHighlight : (ColorSet() ? Color() : clWindow));
-    if (selected) canvas.Font().SetColor(clHighlightText);
-    const TRestore drawingOn(FCanvas, &canvas);
-    const int index = static_cast<int>(item.itemID);  // -1: the selection field with nothing selected
-    if (index >= 0 && (item.itemAction & (ODA_DRAWENTIRE | ODA_SELECT))) {
+    // An item of -1 is the selection field with nothing selected: it gets the background.
+    DrawOwnerDrawnItem(*this, item, FCanvas, true, [&](int index) {
         if (OnDrawItem)
             OnDrawItem(this, index, item.rcItem, item.itemState);
         else
             DrawItem(index, item.rcItem, item.itemState);
-    } else if (index < 0) {
-        canvas.FillRect(item.rcItem);
-    }
-    if ((item.itemAction & ODA_FOCUS) || (item.itemState & ODS_FOCUS)) DrawFocusRect(item.hDC, &item.rcItem);
+    });
 }
 
 void TCustomComboBox::DrawItem(int index, const RECT& rect, UINT) {
-    Canvas().FillRect(rect);
-    if (index < FItems.Count()) Canvas().TextOut(rect.left + 2, rect.top, FItems.Get(index));
+    DrawItemText(Canvas(), rect, index < FItems.Count() ? FItems.Get(index) : std::string());
 }

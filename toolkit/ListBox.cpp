@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "ScopeGuards.h"
+#include "OwnerDrawnItem.h"
 
 TCustomListBox::TCustomListBox(TComponent* owner) : TWinControl(owner), FItems(*this, ListBoxMessages) {
     FTabStop = true;
@@ -163,24 +163,15 @@ void TCustomListBox::WndProc(TMessage& message) {
 }
 
 void TCustomListBox::DoDrawItem(const DRAWITEMSTRUCT& item) {
-    TCanvas canvas(item.hDC);
-    canvas.Font().Assign(EffectiveFont());
-    const bool selected = (item.itemState & ODS_SELECTED) != 0;
-    canvas.SetBrushColor(selected ? clHighlight : (ColorSet() ? Color() : clWindow));
-    if (selected) canvas.Font().SetColor(clHighlightText);
-    const TRestore drawingOn(FCanvas, &canvas);
-    const int index = static_cast<int>(item.itemID);  // -1 for the focus of an empty list
-    if (index >= 0 && (item.itemAction & (ODA_DRAWENTIRE | ODA_SELECT))) {
+    // An item of -1 is the focus of an empty list: only its focus rectangle is drawn.
+    DrawOwnerDrawnItem(*this, item, FCanvas, false, [&](int index) {
         if (OnDrawItem)
             OnDrawItem(this, index, item.rcItem, item.itemState);
         else
             DrawItem(index, item.rcItem, item.itemState);
-    }
-    // The focus rectangle is drawn inverted: a change of focus alone toggles it.
-    if ((item.itemAction & ODA_FOCUS) || (item.itemState & ODS_FOCUS)) DrawFocusRect(item.hDC, &item.rcItem);
+    });
 }
 
 void TCustomListBox::DrawItem(int index, const RECT& rect, UINT) {
-    Canvas().FillRect(rect);
-    if (index < FItems.Count()) Canvas().TextOut(rect.left + 2, rect.top, FItems.Get(index));
+    DrawItemText(Canvas(), rect, index < FItems.Count() ? FItems.Get(index) : std::string());
 }

@@ -44,6 +44,12 @@ std::string GetCurrentDir() {
     return std::string(buffer, length);
 }
 
+std::string ProgramDirectory() {
+    char path[MAX_PATH + 1] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return ExtractFilePath(std::string(path, length));
+}
+
 std::string InOutErrorMessage(int errorCode) {
     switch (errorCode) {
     case 2: return "File not found";

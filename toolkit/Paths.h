@@ -14,6 +14,8 @@ std::string UpperCaseAZ(const std::string& text);
 std::string JoinPath(const std::string& directory, const std::string& name);
 // The process's current directory as the platform reports it.
 std::string GetCurrentDir();
+// The directory of the running program, ending with '\', where it keeps its settings file.
+std::string ProgramDirectory();
 // Makes `path` the process's current directory; raises EInOutError with the platform's reason.
 // A directory that the platform enters but cannot report back is refused (error 206, a path too
 // long), and the process stays where it was.

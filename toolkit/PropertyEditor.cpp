@@ -84,6 +84,11 @@ const TPropertyEditorRecord* FindPropertyEditor(const std::string& componentClas
 
 int PropertyEditorCount() { return static_cast<int>(Editors().size()); }
 
+void ForgetPropertyEditorsFrom(int count) {
+    auto& editors = Editors();
+    if (count >= 0 && count < PropertyEditorCount()) editors.erase(editors.begin() + count, editors.end());
+}
+
 void RegisterStringProperty(const std::string& componentClass, const std::string& propertyName,
                             std::function<bool(TComponent*)> isA, std::function<std::string(TComponent*)> get,
                             std::function<void(TComponent*, const std::string&)> set) {

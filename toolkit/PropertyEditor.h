@@ -74,6 +74,9 @@ const TPropertyEditorRecord* FindPropertyEditor(const std::string& propertyType,
 // The same for a property of any type.
 const TPropertyEditorRecord* FindPropertyEditor(const std::string& componentClass, const std::string& propertyName);
 int PropertyEditorCount();
+// Forgets the editors registered after the first `count`: a registration that was meant to last a
+// while only (a test's) leaves the process-wide registry as it found it.
+void ForgetPropertyEditorsFrom(int count);
 
 // ---------------------------------------------------------------- published string properties
 

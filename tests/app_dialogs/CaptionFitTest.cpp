@@ -90,7 +90,7 @@ TEST(CaptionFit, EveryTextOfBothInformationDialogsFits) {
                      "Label7", "Label8", "Label11", "Label12"}));
 }
 
-TEST(CaptionFit, TheTitleBarButtonsHaveTheirSymbolFont) {
+TEST(CaptionFit, ThePrefixHasTheSymbolFontOfTheTitleBarButtons) {
     // Without Marlett the platform draws the minimise, maximise and close buttons as letters.
     LOGFONTA wanted{};
     wanted.lfHeight = -13;

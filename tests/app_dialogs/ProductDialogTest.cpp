@@ -137,9 +137,10 @@ TEST(ProductDialog, ClickingTheWebAddressLeavesTheDialogOpen) {
     driver.Then([&](WindowView& w) {
         // Once on the red text and once on its grey shadow's edge, with the mouse.
         ClickOnScreen(w.Handle(), Scaled(230), Scaled(150));
-        PumpFor(250);
+        EXPECT_TRUE(PumpUntil([&] { return clicks == 1; }));
         ClickOnScreen(w.Handle(), Scaled(376), Scaled(160));
-        PumpFor(250);
+        EXPECT_TRUE(PumpUntil([&] { return clicks == 2; }));
+        PumpUntilQuiet();
         openAfterClicks = IsWindowVisible(w.Handle()) != FALSE;
         resultAfterClicks = form->ModalResult;
         w.Press("OK");
@@ -153,7 +154,7 @@ TEST(ProductDialog, ClickingTheWebAddressLeavesTheDialogOpen) {
 TEST(ProductDialog, TransparentTitlesShowTheirShadowUnderneathWhateverRepaints) {
     auto form = std::make_unique<TProductFrm>(Application);
     form->Show();
-    PumpFor(300);
+    PumpUntilQuiet();
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     struct Pair {
         TLabel* Shadow;

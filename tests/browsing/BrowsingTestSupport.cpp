@@ -55,13 +55,17 @@ void DoubleClickLine(TCustomListBox& list, int index) {
 
 LinkedLists::LinkedLists(const std::string& start) {
     SetCurrentDirectoryA(start.c_str());
+    drives = new TDriveComboBox(&form);
+    drives->SetParent(&form);
+    drives->SetBounds(8, 8, 200, 21);
     dirs = new TDirectoryListBox(&form);
     dirs->SetParent(&form);
-    dirs->SetBounds(8, 8, 200, 300);
+    dirs->SetBounds(8, 40, 200, 300);
     files = new TFileListBox(&form);
     files->SetParent(&form);
-    files->SetBounds(220, 8, 200, 300);
+    files->SetBounds(220, 40, 200, 300);
     files->SetMask("*.gif;*.jpg");
+    drives->SetDirList(dirs);
     dirs->SetFileList(files);
     form.Show();
 }

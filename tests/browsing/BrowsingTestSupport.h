@@ -28,9 +28,11 @@ private:
     std::string FSavedDir;
 };
 
-// A directory list and a file list linked as in the main window, on a shown form, started in `start`.
+// The drive list, the directory list and the file list linked as in the main window, on a shown
+// form, started in `start`.
 struct LinkedLists {
     HostForm form;
+    TDriveComboBox* drives;
     TDirectoryListBox* dirs;
     TFileListBox* files;
     explicit LinkedLists(const std::string& start);

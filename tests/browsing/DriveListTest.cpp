@@ -12,28 +12,9 @@ using Names = std::vector<std::string>;
 
 namespace {
 
-// The three lists linked as in the main window.
-struct ThreeLists {
-    HostForm form;
-    TDriveComboBox* drives;
-    TDirectoryListBox* dirs;
-    TFileListBox* files;
-    explicit ThreeLists(const std::string& start) {
-        SetCurrentDirectoryA(start.c_str());
-        drives = new TDriveComboBox(&form);
-        drives->SetParent(&form);
-        drives->SetBounds(8, 8, 200, 21);
-        dirs = new TDirectoryListBox(&form);
-        dirs->SetParent(&form);
-        dirs->SetBounds(8, 40, 200, 300);
-        files = new TFileListBox(&form);
-        files->SetParent(&form);
-        files->SetBounds(220, 40, 200, 300);
-        files->SetMask("*.gif;*.jpg");
-        drives->SetDirList(dirs);
-        dirs->SetFileList(files);
-        form.Show();
-    }
+// The three lists, and the drive list's entry of a drive.
+struct ThreeLists : LinkedLists {
+    explicit ThreeLists(const std::string& start) : LinkedLists(start) {}
     int EntryOf(char letter) const {
         for (int i = 0; i < drives->Items().Count(); ++i)
             if (AnsiUpperChar(drives->Items().Get(i)[0]) == AnsiUpperChar(letter)) return i;
@@ -167,7 +148,7 @@ TEST(DriveList, TheArrowKeysStepPastADriveThatIsNotReady) {
         DialogDriver driver;
         if (fails) driver.Record(seen, "OK");
         PostMessageA(l.drives->Handle(), WM_KEYDOWN, key, 1);
-        PumpFor(100);
+        PumpUntilQuiet();
         if (fails) {
             EXPECT_TRUE(PumpUntil([&] { return driver.Answered() == 1; }));
         }
@@ -202,7 +183,7 @@ TEST(DriveList, TheArrowKeysStepPastADriveThatIsNotReady) {
     SendMessageA(l.drives->Handle(), CB_SHOWDROPDOWN, TRUE, 0);
     EXPECT_TRUE(l.drives->DroppedDown());
     PostMessageA(l.drives->Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
-    PumpFor(100);
+    PumpUntilQuiet();
     EXPECT_FALSE(l.drives->DroppedDown());
     EXPECT_EQ(shown(), "p:");
     EXPECT_EQ(l.drives->DriveLetter(), kNetworkDrive);

@@ -114,7 +114,7 @@ TEST(FileList, AGlyphIsDrawnWithItsBackgroundLeftOut) {
     Touch(dir / "SETUP.EXE");
     FileListFixture f(dir.Path(), "*");
     f.list->SetShowGlyphs(true);
-    PumpFor(100);
+    PumpUntilQuiet();
     const TClientDC dc(f.list->Handle());
     RECT item{};
     SendMessageA(f.list->Handle(), LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));

@@ -54,22 +54,12 @@ TEST(ListFocus, OnlyTheCurrentItemOfTheFocusedListShowsTheFocusRectangle) {
     CreateDirectoryA((dir / "beta").c_str(), nullptr);
     Touch(dir / "one.gif");
     Touch(dir / "two.jpg");
-    SetCurrentDirectoryA(dir.Path().c_str());
-    HostForm form;
-    auto* drives = new TDriveComboBox(&form);
-    drives->SetParent(&form);
-    drives->SetBounds(8, 8, 200, 21);
-    auto* dirs = new TDirectoryListBox(&form);
-    dirs->SetParent(&form);
-    dirs->SetBounds(8, 40, 200, 300);
-    auto* files = new TFileListBox(&form);
-    files->SetParent(&form);
-    files->SetBounds(220, 40, 200, 300);
-    files->SetMask("*.gif;*.jpg");
-    drives->SetDirList(dirs);
-    dirs->SetFileList(files);
-    form.Show();
-    PumpFor(200);
+    LinkedLists lists(dir.Path());
+    TDriveComboBox* drives = lists.drives;
+    TDirectoryListBox* dirs = lists.dirs;
+    TFileListBox* files = lists.files;
+    PumpUntil([&] { return GetFocus() == drives->Handle(); });
+    PumpUntilQuiet();
     using Items = std::vector<int>;
     // Shown, the form focuses its first tab stop, the drive list: only its field is marked.
     ASSERT_EQ(GetFocus(), drives->Handle());
@@ -78,29 +68,29 @@ TEST(ListFocus, OnlyTheCurrentItemOfTheFocusedListShowsTheFocusRectangle) {
     EXPECT_EQ(Marked(*files), Items{});
 
     dirs->SetFocus();
-    PumpFor(100);
+    PumpUntilQuiet();
     const int current = dirs->ItemIndex();
     EXPECT_EQ(Marked(*dirs), Items{current});
     // The arrow keys move the mark with the current line; repainting keeps it.
     PostMessageA(dirs->Handle(), WM_KEYDOWN, VK_DOWN, 1);
-    PumpFor(100);
+    PumpUntilQuiet();
     EXPECT_EQ(Marked(*dirs), Items{current + 1});
     RedrawWindow(dirs->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     EXPECT_EQ(Marked(*dirs), Items{current + 1});
 
     drives->SetFocus();
-    PumpFor(100);
+    PumpUntilQuiet();
     EXPECT_TRUE(FieldMarked(*drives));
     EXPECT_EQ(Marked(*dirs), Items{});
 
     // The file list marks its first line even when none is selected.
     files->SetFocus();
-    PumpFor(100);
+    PumpUntilQuiet();
     EXPECT_FALSE(FieldMarked(*drives));
     EXPECT_EQ(Marked(*files), Items{0});
     for (int line : {0, 1}) {  // the first Down selects the first line, the next one the second
         PostMessageA(files->Handle(), WM_KEYDOWN, VK_DOWN, 1);
-        PumpFor(100);
+        PumpUntilQuiet();
         EXPECT_EQ(files->ItemIndex(), line);
         EXPECT_EQ(Marked(*files), Items{line});
     }

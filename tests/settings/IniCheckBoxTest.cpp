@@ -32,7 +32,7 @@ struct Boxes {
     void SetStored(const std::string& value) { Store(path, "Tessellor", "Options", value); }
     TempDir dir;
     std::string path = dir / "boxes.ini";
-    TBindingForm form{Application};
+    TBoundForm form{Application};
     TIniSource* source;
     std::vector<TIniCheckBox*> boxes;
 };

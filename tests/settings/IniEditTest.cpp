@@ -31,7 +31,7 @@ struct OneEdit {
     }
     TempDir dir;
     std::string path = dir / "app.ini";
-    TBindingForm form{Application};
+    TBoundForm form{Application};
     TIniEdit* edit;
     TIniSource* source;
     int changes = 0;
@@ -108,7 +108,7 @@ TEST(IniEdit, TypingSetsModifiedAndOnlyAChangedTextFromTheProgramClearsIt) {
 }
 
 TEST(IniEdit, KeepsTheFlagAndTextAcrossAWindowOfItsOwnBeingMadeLater) {
-    TBindingForm form(Application);
+    TBoundForm form(Application);
     TIniEdit edit(nullptr);  // no parent yet: no window
     edit.SetText("before");
     edit.SetModified(true);

@@ -8,64 +8,8 @@
 #include "Exceptions.h"
 #include "Handles.h"
 #include "IniFile.h"
-#include "IntConv.h"
 #include "SettingsTestSupport.h"
 #include "TestFiles.h"
-
-namespace {
-
-struct Case {
-    const char* text;
-    bool ok;
-    int32_t value;
-};
-
-}  // namespace
-
-TEST(IntConv, AcceptsDecimalAndDollarHexAndNothingElse) {
-    const Case cases[] = {
-        {"0", true, 0},
-        {"  42", true, 42},
-        {"+7", true, 7},
-        {"-0", true, 0},
-        {"007", true, 7},
-        {"2147483647", true, 2147483647},
-        {"-2147483648", true, INT32_MIN},
-        {"$1F", true, 31},
-        {"$1f", true, 31},
-        {" $ff", true, 255},
-        {"$000000000FF", true, 255},
-        {"$FFFFFFFF", true, -1},
-        {"$80000000", true, INT32_MIN},
-        {"2147483648", false, 0},
-        {"-2147483649", false, 0},
-        {"99999999999999999999", false, 0},
-        {"$100000000", false, 0},
-        {"", false, 0},
-        {"   ", false, 0},
-        {"\t42", false, 0},
-        {"42 ", false, 0},
-        {"12a", false, 0},
-        {"-", false, 0},
-        {"+", false, 0},
-        {"$", false, 0},
-        {"-$1", false, 0},
-        {"$-1", false, 0},
-        {"0x1F", false, 0},  // the "0x" form belongs to the settings file's reading only
-        {"1 2", false, 0},
-    };
-    for (const Case& c : cases) {
-        int32_t value = 12345;
-        EXPECT_EQ(TryStrToInt(c.text, value), c.ok) << '"' << c.text << '"';
-        if (c.ok) {
-            EXPECT_EQ(value, c.value) << '"' << c.text << '"';
-        } else {
-            EXPECT_EQ(StrToIntDef(c.text, -9), -9) << '"' << c.text << '"';
-        }
-    }
-    EXPECT_EQ(IntToDecimal(-5), "-5");
-    EXPECT_EQ(IntToDecimal(INT32_MIN), "-2147483648");
-}
 
 TEST(IniFile, ReadsIntegersInEveryStoredForm) {
     TempDir dir;
@@ -154,7 +98,7 @@ TEST(IniFile, AFileThatCannotBeWrittenRaisesAndReadsGiveDefaults) {
 TEST(IniFile, AWriteFailureDuringSaveShowsTheErrorBox) {
     TempDir dir;
     const std::string path = dir / "absent dir\\settings.ini";
-    TBindingForm form(Application);
+    TBoundForm form(Application);
     auto* first = form.Add<TIniEdit>("FirstEdit");
     auto* second = form.Add<TIniEdit>("SecondEdit");
     auto* source = new TIniSource(&form);
@@ -236,7 +180,7 @@ TEST(IniFile, AReadOnlySettingsFileIsLeftAsItWas) {
     EXPECT_EQ(ReadWholeFile(path), "[S]\r\nk=1\r\n");
 
     // A bound control's save reports it in the error box and the file keeps its value.
-    TBindingForm form(Application);
+    TBoundForm form(Application);
     auto* edit = form.Add<TIniEdit>("NameEdit");
     auto* source = new TIniSource(&form);
     source->Name = "IniSource1";

@@ -40,7 +40,7 @@ struct ThreeEdits {
     void BindAll() {
         for (TProbeEdit* edit : edits) edit->SetDataSource(source);
     }
-    TBindingForm form{Application};
+    TBoundForm form{Application};
     std::vector<TProbeEdit*> edits;
     TIniSource* source = nullptr;
     int activations = 0;
@@ -129,7 +129,7 @@ TEST(IniSource, OnlyTheOwnersControlsBoundToItAreAttached) {
     other.Name = "Other";
     f.edits[0]->SetDataSource(&other);
     f.edits[1]->SetDataSource(f.source);
-    TBindingForm elsewhere(Application);  // a control of another owner, bound to this source
+    TBoundForm elsewhere(Application);  // a control of another owner, bound to this source
     auto* stranger = elsewhere.Add<TProbeEdit>("Stranger");
     stranger->SetDataSource(f.source);
     EXPECT_EQ(ListedNames(*f.source), (Names{"E2", "Stranger"}));
@@ -185,7 +185,7 @@ TEST(IniSource, ADisabledSourceSavesNothingAndAsksNothing) {
 
 TEST(IniSource, SaveErrorAndRefreshErrorReachTheErrorBox) {
     TempDir dir;
-    TBindingForm form(Application);
+    TBoundForm form(Application);
     auto* edit = form.Add<TIniEdit>("NameEdit");
     auto* source = new TIniSource(&form);
     source->Name = "IniSource1";
@@ -216,7 +216,7 @@ TEST(IniSource, SaveErrorAndRefreshErrorReachTheErrorBox) {
         driver.Record(refresh, "OK");
         PostMessageA(edit->Handle(), IM_REFRESH, 0, 0);
         EXPECT_TRUE(PumpUntil([&] { return refresh.Shown; }));
-        PumpFor(200);  // the attach request of that short enabling finds the source disabled: no second box
+        HandlePosted();  // the attach request of that short enabling finds the source disabled: no second box
     }
     EXPECT_EQ(refresh.Text, "Refresh of NameEdit failed: IniSource1 not enabled.");
     EXPECT_EQ(edit->Text(), "kept");
@@ -423,7 +423,7 @@ TEST(IniSource, ADisabledSourceListsAControlOnlyOnceItsRefreshEnablesIt) {
     const std::string path = dir / "s.ini";
     Store(path, "S", "E1", "stored");
     ThreeEdits f(path);
-    TBindingForm other(Application);  // a control of another owner is listed the same way
+    TBoundForm other(Application);  // a control of another owner is listed the same way
     auto* stranger = other.Add<TIniEdit>("Stranger");
     stranger->SetSectionName("S");
     stranger->SetKeyword("Stranger");

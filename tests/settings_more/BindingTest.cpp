@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "Application.h"
-#include "BoundTestSupport.h"
+#include "SettingsTestSupport.h"
 #include "DialogDriver.h"
 
 // The radio button, the grid and the combo box take part in the source's protocol like the others:

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "Application.h"
-#include "BoundTestSupport.h"
+#include "SettingsTestSupport.h"
 #include "DialogDriver.h"
 
 namespace {

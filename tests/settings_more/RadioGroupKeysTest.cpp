@@ -2,7 +2,7 @@
 // keys inside one parent, so the other group's setting never changes.
 #include <gtest/gtest.h>
 
-#include "BoundTestSupport.h"
+#include "SettingsTestSupport.h"
 #include "Label.h"
 
 namespace {

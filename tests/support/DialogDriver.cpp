@@ -265,9 +265,13 @@ bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
     return true;
 }
 
-void PumpFor(int milliseconds) {
-    const DWORD start = GetTickCount();
-    PumpUntil([&] { return static_cast<int>(GetTickCount() - start) >= milliseconds; }, milliseconds + 1000);
+bool PumpUntilQuiet(int timeoutMs) {
+    return PumpUntil(
+        [] {
+            MSG msg;
+            return !PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
+        },
+        timeoutMs);
 }
 
 namespace {

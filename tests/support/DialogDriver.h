@@ -91,8 +91,9 @@ private:
 
 // Handles messages until `done` is true or the time is up; false on timeout.
 bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 5000);
-// Handles messages for the given time.
-void PumpFor(int milliseconds);
 // Handles messages until everything posted before the call (keys, clicks) has been handled: for
 // checking that something did not happen.
 bool PumpPosted();
+// Handles messages until none is waiting: what was posted, what handling it posted in turn (the
+// characters of a key), and the painting it caused; false when that takes longer than the time.
+bool PumpUntilQuiet(int timeoutMs = 5000);

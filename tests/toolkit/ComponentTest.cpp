@@ -85,8 +85,12 @@ TEST(Component, SiblingsHearOfEachOthersRemoval) {
 TEST(Component, WatcherDestroyedFirstIsNotToldLater) {
     TComponent owner(nullptr);
     auto* watcher = new Watcher(&owner);
-    TComponent other(nullptr);
+    Watcher other(nullptr);
     watcher->FreeNotification(&other);
-    delete watcher;  // must leave no dangling entry in `other`
-    SUCCEED();
+    const TComponent* gone = watcher;
+    delete watcher;
+    // The other side heard of the watcher's end once, which took the watcher off its list: its own
+    // end, at the close of this test, tells the freed watcher nothing.
+    ASSERT_EQ(other.Removed.size(), 1u);
+    EXPECT_EQ(other.Removed[0], gone);
 }

@@ -25,7 +25,15 @@ public:
 
 }  // namespace
 
-TEST(PropertyEditor, PublishedPropertiesAreEditedThroughTheirOwnSetterByTheEditorRegisteredLast) {
+// The editors a test registers, the catch-all among them, leave the registry with the test, so
+// that no later test of the program finds them.
+class PropertyEditor : public ::testing::Test {
+protected:
+    ~PropertyEditor() override { ForgetPropertyEditorsFrom(FBefore); }
+    const int FBefore = PropertyEditorCount();
+};
+
+TEST_F(PropertyEditor, PublishedPropertiesAreEditedThroughTheirOwnSetterByTheEditorRegisteredLast) {
     RegisterStringProperty<TNamedThing>(
         "TNamedThing", "Title", [](TNamedThing& t) { return t.Title(); },
         [](TNamedThing& t, const std::string& v) { t.SetTitle(v); });
@@ -55,6 +63,10 @@ TEST(PropertyEditor, PublishedPropertiesAreEditedThroughTheirOwnSetterByTheEdito
     ASSERT_NE(dynamic_cast<TUpperEditor*>(editor.get()), nullptr);
     editor->Edit();
     EXPECT_EQ(thing.Title(), "EDITED");
+
+    ForgetPropertyEditorsFrom(before);
+    EXPECT_EQ(PropertyEditorCount(), before);
+    EXPECT_EQ(FindPropertyEditor("string", "TOther", "Title"), nullptr);
 
     // Editors made from a getter and a setter directly.
     std::string value = "a";

@@ -97,7 +97,7 @@ TEST(RadioButton, ArrowKeysMoveTheCheckThroughTheGroup) {
     f.buttons[0]->SetFocus();
     f.clicks.clear();
     PostMessageA(f.buttons[0]->Handle(), WM_KEYDOWN, VK_DOWN, 1);
-    PumpFor(150);
+    PumpUntilQuiet();
     EXPECT_TRUE(f.buttons[1]->Focused());
     EXPECT_EQ(f.Checked(), "0101");
     EXPECT_EQ(f.clicks, std::vector<std::string>{"Radio2"});

@@ -55,11 +55,11 @@ struct GridForm {
     // Keys as the keyboard delivers them: to the focused window, through the application's loop.
     void Key(UINT vk) {
         PostMessageA(GetFocus(), WM_KEYDOWN, vk, 1);
-        PumpFor(60);
+        PumpUntilQuiet();
     }
     void Type(const std::string& text) {
         for (char c : text) PostMessageA(GetFocus(), WM_CHAR, static_cast<unsigned char>(c), 1);
-        PumpFor(60);
+        PumpUntilQuiet();
     }
     std::string Current() const { return std::to_string(grid->Col()) + "," + std::to_string(grid->Row()); }
     ~GridForm() { form.Hide(); }
@@ -164,7 +164,7 @@ TEST(StringGrid, TypingOpensTheEditorWhichEnterCommitsAndEscDrops) {
     f.Key(VK_F2);
     f.Type("!");
     f.ok->SetFocus();
-    PumpFor(60);
+    PumpUntilQuiet();
     EXPECT_FALSE(f.grid->EditorMode());
     EXPECT_EQ(f.grid->Cells(1, 1), "new!");
     EXPECT_TRUE(f.ok->Focused());
@@ -281,7 +281,7 @@ TEST(StringGrid, TheMouseWheelScrollsTheRows) {
     // Wheel messages go to the window with the focus, as the system sends them.
     auto wheel = [&](int delta) {
         PostMessageA(GetFocus(), WM_MOUSEWHEEL, MAKEWPARAM(0, delta), MAKELPARAM(100, 100));
-        PumpFor(60);
+        PumpUntilQuiet();
     };
     wheel(-WHEEL_DELTA);  // towards the user: further down
     EXPECT_EQ(f.grid->TopRow(), 1 + static_cast<int>(lines));
@@ -341,7 +341,7 @@ TEST(StringGrid, TheCellEditorShowsTheTextWhereTheCellShowedIt) {
     ASSERT_TRUE(f.grid->EditorMode());
     HideCaret(f.grid->EditorHandle());  // only the text counts
     RedrawWindow(f.grid->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    PumpFor(60);
+    PumpUntilQuiet();
     const RECT edited = Ink(f.grid->Handle(), inside, GetSysColor(COLOR_WINDOW));
     EXPECT_EQ(edited.left, drawn.left);
     EXPECT_EQ(edited.top, drawn.top);
