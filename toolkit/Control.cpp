@@ -11,7 +11,6 @@
 
 namespace {
 
-const char* const kObjectProp = "TessellorToolkitObject";
 const char* const kToolkitClass = "TessellorWindow";
 // The objects behind the windows, for FromHandle: a window property costs a call to the Wine
 // server on every read, which the window procedure would pay for every message.
@@ -124,14 +123,12 @@ TWinControl* TWinControl::FromHandle(HWND window) {
 
 void TWinControl::Bind(HWND window) {
     FHandle = window;
-    SetPropA(window, kObjectProp, this);
     gControls[window] = this;
 }
 
 void TWinControl::Unbind() {
     if (!FHandle) return;
     ReleaseId();
-    RemovePropA(FHandle, kObjectProp);
     gControls.erase(FHandle);
     if (FDefWndProc && FDefWndProc != DefWindowProcA)
         SetWindowLongPtrA(FHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FDefWndProc));

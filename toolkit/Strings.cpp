@@ -56,11 +56,6 @@ void TStringList::PutObject(int index, TObject* object) {
     FItems[static_cast<size_t>(index)].second = object;
 }
 
-void TStringList::Put(int index, const std::string& text) {
-    if (index < 0 || index >= Count()) IndexError(index);
-    FItems[static_cast<size_t>(index)].first = text;
-}
-
 int TStringList::AddObject(const std::string& text, TObject* object) {
     FItems.emplace_back(text, object);
     return Count() - 1;
