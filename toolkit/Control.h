@@ -135,7 +135,10 @@ public:
     void RecreateWnd();
 
     int ControlCount() const { return static_cast<int>(FControls.size()); }
-    TControl* Controls(int index) const { return FControls.at(static_cast<size_t>(index)); }
+    TControl* Controls(int index) const {
+        CheckListIndex(index, ControlCount());
+        return FControls[static_cast<size_t>(index)];
+    }
 
     // Runs the control's message handling directly, without the window system.
     LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);

@@ -22,7 +22,7 @@ LRESULT TItemStrings::Send(UINT msg, WPARAM wParam, LPARAM lParam) const {
 }
 
 void TItemStrings::CheckIndex(int index, int limit) const {
-    if (index < 0 || index >= limit) throw Exception(Format("List index out of bounds (%d)", index));
+    CheckListIndex(index, limit);
 }
 
 int TItemStrings::Count() const { return static_cast<int>(FLines.size()); }
