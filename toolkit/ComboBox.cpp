@@ -68,7 +68,7 @@ void TCustomComboBox::SetStyle(TComboBoxStyle style) {
 
 int TCustomComboBox::ItemIndex() const {
     if (!HandleAllocated()) return FItemIndex;
-    return static_cast<int>(SendMessageA(const_cast<TCustomComboBox*>(this)->Handle(), CB_GETCURSEL, 0, 0));
+    return static_cast<int>(SendMessageA(WindowHandle(), CB_GETCURSEL, 0, 0));
 }
 
 void TCustomComboBox::SetItemIndex(int index) {
@@ -131,7 +131,7 @@ void TCustomComboBox::SetDropDownCount(int value) {
 
 bool TCustomComboBox::DroppedDown() const {
     return HandleAllocated() &&
-           SendMessageA(const_cast<TCustomComboBox*>(this)->Handle(), CB_GETDROPPEDSTATE, 0, 0) != 0;
+           SendMessageA(WindowHandle(), CB_GETDROPPEDSTATE, 0, 0) != 0;
 }
 
 void TCustomComboBox::Change() {

@@ -175,6 +175,10 @@ public:
     void ArrangeTabOrder();
 
 protected:
+    // The window when there is one, else null; unlike Handle it never makes the window, so const
+    // readers that asked HandleAllocated first can use it.
+    HWND WindowHandle() const { return FHandle; }
+
     struct TCreateParams {
         std::string WinClassName;  // a system class (BUTTON, EDIT, ...) or empty for the toolkit's own
         DWORD Style = 0;
@@ -231,6 +235,7 @@ private:
     COLORREF FBrushColor = 0;
 
     friend class TControl;
+    friend class TItemStrings;  // the items of a list or combo box, sent to its window
     friend LRESULT CALLBACK ToolkitWndProc(HWND, UINT, WPARAM, LPARAM);
     friend LRESULT CALLBACK ToolkitInitWndProc(HWND, UINT, WPARAM, LPARAM);
 };

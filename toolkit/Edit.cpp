@@ -37,7 +37,7 @@ void TCustomEdit::SetText(const std::string& text) {
 }
 
 bool TCustomEdit::Modified() const {
-    if (HandleAllocated()) return SendMessageA(const_cast<TCustomEdit*>(this)->Handle(), EM_GETMODIFY, 0, 0) != 0;
+    if (HandleAllocated()) return SendMessageA(WindowHandle(), EM_GETMODIFY, 0, 0) != 0;
     return FModified;
 }
 

@@ -15,7 +15,7 @@ const TItemMessages ComboBoxMessages{CB_ADDSTRING,   CB_INSERTSTRING, CB_DELETES
                                      CB_ERRSPACE,    CB_INITSTORAGE};
 
 bool TItemStrings::HasWindow() const { return FControl.HandleAllocated(); }
-HWND TItemStrings::Window() const { return const_cast<TWinControl&>(FControl).Handle(); }
+HWND TItemStrings::Window() const { return FControl.WindowHandle(); }
 
 LRESULT TItemStrings::Send(UINT msg, WPARAM wParam, LPARAM lParam) const {
     return SendMessageA(Window(), msg, wParam, lParam);

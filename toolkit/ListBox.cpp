@@ -37,7 +37,7 @@ void TCustomListBox::DestroyWnd() {
 
 int TCustomListBox::ItemIndex() const {
     if (!HandleAllocated()) return FItemIndex;
-    HWND window = const_cast<TCustomListBox*>(this)->Handle();
+    HWND window = WindowHandle();
     return static_cast<int>(SendMessageA(window, LB_GETCURSEL, 0, 0));
 }
 
@@ -51,7 +51,7 @@ void TCustomListBox::SetItemIndex(int index) {
 
 bool TCustomListBox::Selected(int index) const {
     if (!HandleAllocated()) return index == FItemIndex && index >= 0;
-    return SendMessageA(const_cast<TCustomListBox*>(this)->Handle(), LB_GETSEL, static_cast<WPARAM>(index), 0) > 0;
+    return SendMessageA(WindowHandle(), LB_GETSEL, static_cast<WPARAM>(index), 0) > 0;
 }
 
 void TCustomListBox::SetItemHeight(int height) {
