@@ -2,6 +2,13 @@
 // TControl and TWinControl: the visual components. A TWinControl owns a window, made on demand; its
 // virtual WndProc sees every message of that window, and a parent hands WM_COMMAND, WM_DRAWITEM and
 // the WM_CTLCOLOR* messages back to the child they concern as CN_* messages.
+//
+// Properties come in two kinds, told apart by their form. A public field (a menu item's Caption, a
+// dialog's Options) is read when the window or menu is made; setting it later shows at the next
+// one. A property with a Set function acts on a live window: it changes the window at once, or
+// makes it again where the system fixes the style at creation (Sorted, ItemHeight, a combo box's
+// Style); without a window it is kept for the window to come. Event handlers (On...) are read when
+// their event comes.
 #include <windows.h>
 
 #include <memory>
@@ -200,7 +207,8 @@ protected:
     virtual void DestroyWnd();
     // Passes a message to the window class's own procedure.
     void DefaultHandler(TMessage& message);
-    // Called after a child control's parent changes to or from this control.
+    // Gives the window the effective font and passes the change on to the children that use
+    // their parent's font.
     void FontChanged() override;
     void ColorChanged() override;
     // Colours for a reflected WM_CTLCOLOR* message; the default uses the parent's default handling
