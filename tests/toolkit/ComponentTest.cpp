@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "Component.h"
+#include "Control.h"
+#include "Menus.h"
 
 namespace {
 
@@ -93,4 +97,30 @@ TEST(Component, WatcherDestroyedFirstIsNotToldLater) {
     // end, at the close of this test, tells the freed watcher nothing.
     ASSERT_EQ(other.Removed.size(), 1u);
     EXPECT_EQ(other.Removed[0], gone);
+}
+
+// Every indexed accessor checks its position itself: a position outside the list reaches the error
+// box as the toolkit's own message, never as the standard library's text.
+TEST(Component, IndexedAccessorsReportTheBadPosition) {
+    TComponent owner(nullptr);
+    TMenuItem* item = new TMenuItem(&owner);
+    TMainMenu* menu = new TMainMenu(&owner);
+    TWinControl* control = new TWinControl(&owner);
+    const auto expectError = [](auto&& access, int index) {
+        try {
+            access(index);
+            ADD_FAILURE() << "no error for position " << index;
+        } catch (const std::out_of_range&) {
+            ADD_FAILURE() << "the standard library's error for position " << index;
+        } catch (const Exception& e) {
+            EXPECT_EQ(e.Message(), "List index out of bounds (" + std::to_string(index) + ")");
+        }
+    };
+    for (int index : {-1, 3}) {
+        expectError([&](int i) { return owner.Components(i); }, index);
+        expectError([&](int i) { return item->Items(i); }, index);
+        expectError([&](int i) { return menu->Items(i); }, index);
+        expectError([&](int i) { return control->Controls(i); }, index);
+    }
+    EXPECT_EQ(owner.Components(2), control);
 }

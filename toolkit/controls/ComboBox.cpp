@@ -34,7 +34,8 @@ void TCustomComboBox::CreateWnd() {
     TWinControl::CreateWnd();
     HWND window = Handle();
     if (OwnerDrawn()) SendMessageA(window, CB_SETITEMHEIGHT, 0, FItemHeight);
-    if (HasEdit()) SendMessageA(window, CB_LIMITTEXT, static_cast<WPARAM>(FMaxLength), 0);
+    // No limit but the system's own, instead of the edit part's small default.
+    if (HasEdit()) SendMessageA(window, CB_LIMITTEXT, 0, 0);
     // The selected item keeps its selection wherever a sorted window puts it.
     FItemIndex = FItems.MoveToWindow(window, FItemIndex);
     const bool typedTextGone = !HasEdit() && FTextWasTyped;
@@ -67,7 +68,7 @@ void TCustomComboBox::SetStyle(TComboBoxStyle style) {
 
 int TCustomComboBox::ItemIndex() const {
     if (!HandleAllocated()) return FItemIndex;
-    return static_cast<int>(SendMessageA(const_cast<TCustomComboBox*>(this)->Handle(), CB_GETCURSEL, 0, 0));
+    return static_cast<int>(SendMessageA(WindowHandle(), CB_GETCURSEL, 0, 0));
 }
 
 void TCustomComboBox::SetItemIndex(int index) {
@@ -122,11 +123,6 @@ void TCustomComboBox::SetSorted(bool value) {
     RecreateWnd();
 }
 
-void TCustomComboBox::SetMaxLength(int value) {
-    FMaxLength = value < 0 ? 0 : value;
-    if (HandleAllocated() && HasEdit()) SendMessageA(Handle(), CB_LIMITTEXT, static_cast<WPARAM>(FMaxLength), 0);
-}
-
 void TCustomComboBox::SetDropDownCount(int value) {
     if (value <= 0 || value == FDropDownCount) return;
     FDropDownCount = value;
@@ -135,16 +131,14 @@ void TCustomComboBox::SetDropDownCount(int value) {
 
 bool TCustomComboBox::DroppedDown() const {
     return HandleAllocated() &&
-           SendMessageA(const_cast<TCustomComboBox*>(this)->Handle(), CB_GETDROPPEDSTATE, 0, 0) != 0;
+           SendMessageA(WindowHandle(), CB_GETDROPPEDSTATE, 0, 0) != 0;
 }
 
 void TCustomComboBox::Change() {
     if (OnChange) OnChange(this);
 }
 
-void TCustomComboBox::DropDown() {
-    if (OnDropDown) OnDropDown(this);
-}
+void TCustomComboBox::DropDown() {}
 
 void TCustomComboBox::WndProc(TMessage& message) {
     switch (message.Msg) {
@@ -181,9 +175,7 @@ void TCustomComboBox::WndProc(TMessage& message) {
     TWinControl::WndProc(message);
 }
 
-void TCustomComboBox::MeasureItem(int index, int& height) {
-    if (OnMeasureItem) OnMeasureItem(this, index, height);
-}
+void TCustomComboBox::MeasureItem(int, int&) {}
 
 void TCustomComboBox::DoDrawItem(const DRAWITEMSTRUCT& item) {
     // An item of -1 is the selection field with nothing selected: it gets the background.

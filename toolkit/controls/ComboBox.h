@@ -32,17 +32,13 @@ public:
     void SetItemHeight(int height);
     bool Sorted() const { return FSorted; }
     void SetSorted(bool value);
-    int MaxLength() const { return FMaxLength; }
-    void SetMaxLength(int value);
     int DropDownCount() const { return FDropDownCount; }
     void SetDropDownCount(int value);
     bool DroppedDown() const;
 
     TNotifyEvent OnChange;
-    TNotifyEvent OnDropDown;
     TNotifyEvent OnDblClick;
     std::function<void(TObject* sender, int index, const RECT& rect, UINT state)> OnDrawItem;
-    std::function<void(TObject* sender, int index, int& height)> OnMeasureItem;
 
     void WndProc(TMessage& message) override;
 
@@ -75,7 +71,6 @@ private:
     int FItemHeight = 16;
     int FScaledItemHeight = 0;  // while a scaling lasts
     bool FSorted = false;
-    int FMaxLength = 0;
     int FDropDownCount = 8;
     TCanvas* FCanvas = nullptr;
 };

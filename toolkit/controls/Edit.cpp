@@ -9,13 +9,13 @@ void TCustomEdit::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     params.WinClassName = "EDIT";
     params.Style |= ES_AUTOHSCROLL | WS_BORDER;
-    if (FReadOnly) params.Style |= ES_READONLY;
 }
 
 void TCustomEdit::CreateWnd() {
     TWinControl::CreateWnd();
     HWND window = Handle();
-    SendMessageA(window, EM_LIMITTEXT, static_cast<WPARAM>(FMaxLength), 0);
+    // No limit but the system's own, instead of the edit control's small default.
+    SendMessageA(window, EM_LIMITTEXT, 0, 0);
     SendMessageA(window, EM_SETMODIFY, FModified ? TRUE : FALSE, 0);
 }
 
@@ -37,23 +37,13 @@ void TCustomEdit::SetText(const std::string& text) {
 }
 
 bool TCustomEdit::Modified() const {
-    if (HandleAllocated()) return SendMessageA(const_cast<TCustomEdit*>(this)->Handle(), EM_GETMODIFY, 0, 0) != 0;
+    if (HandleAllocated()) return SendMessageA(WindowHandle(), EM_GETMODIFY, 0, 0) != 0;
     return FModified;
 }
 
 void TCustomEdit::SetModified(bool value) {
     FModified = value;
     if (HandleAllocated()) SendMessageA(Handle(), EM_SETMODIFY, value ? TRUE : FALSE, 0);
-}
-
-void TCustomEdit::SetReadOnly(bool value) {
-    FReadOnly = value;
-    if (HandleAllocated()) SendMessageA(Handle(), EM_SETREADONLY, value ? TRUE : FALSE, 0);
-}
-
-void TCustomEdit::SetMaxLength(int value) {
-    FMaxLength = value < 0 ? 0 : value;
-    if (HandleAllocated()) SendMessageA(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(FMaxLength), 0);
 }
 
 void TCustomEdit::Change() {

@@ -14,12 +14,6 @@ public:
     bool Modified() const;
     void SetModified(bool value);
 
-    bool ReadOnly() const { return FReadOnly; }
-    void SetReadOnly(bool value);
-    // The most characters the user may type; 0 for no limit.
-    int MaxLength() const { return FMaxLength; }
-    void SetMaxLength(int value);
-
     TNotifyEvent OnChange;
 
     void WndProc(TMessage& message) override;
@@ -32,8 +26,6 @@ protected:
 
 private:
     bool FModified = false;  // used while there is no window
-    bool FReadOnly = false;
-    int FMaxLength = 0;
 };
 
 class TEdit : public TCustomEdit {

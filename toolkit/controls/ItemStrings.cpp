@@ -15,14 +15,14 @@ const TItemMessages ComboBoxMessages{CB_ADDSTRING,   CB_INSERTSTRING, CB_DELETES
                                      CB_ERRSPACE,    CB_INITSTORAGE};
 
 bool TItemStrings::HasWindow() const { return FControl.HandleAllocated(); }
-HWND TItemStrings::Window() const { return const_cast<TWinControl&>(FControl).Handle(); }
+HWND TItemStrings::Window() const { return FControl.WindowHandle(); }
 
 LRESULT TItemStrings::Send(UINT msg, WPARAM wParam, LPARAM lParam) const {
     return SendMessageA(Window(), msg, wParam, lParam);
 }
 
 void TItemStrings::CheckIndex(int index, int limit) const {
-    if (index < 0 || index >= limit) throw Exception(Format("List index out of bounds (%d)", index));
+    CheckListIndex(index, limit);
 }
 
 int TItemStrings::Count() const { return static_cast<int>(FLines.size()); }

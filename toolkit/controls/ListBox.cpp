@@ -15,17 +15,14 @@ void TCustomListBox::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     params.WinClassName = "LISTBOX";
     params.Style |= WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
+    params.Style |= LBS_NOINTEGRALHEIGHT;
     if (FSorted) params.Style |= LBS_SORT;
-    if (!FIntegralHeight) params.Style |= LBS_NOINTEGRALHEIGHT;
-    if (FMultiSelect) params.Style |= FExtendedSelect ? LBS_EXTENDEDSEL : LBS_MULTIPLESEL;
-    if (FColumns > 0) params.Style |= LBS_MULTICOLUMN | WS_HSCROLL;
 }
 
 void TCustomListBox::CreateWnd() {
     TWinControl::CreateWnd();
     HWND window = Handle();
     SendMessageA(window, LB_SETITEMHEIGHT, 0, MAKELPARAM(FItemHeight, 0));
-    if (FColumns > 0) SendMessageA(window, LB_SETCOLUMNWIDTH, static_cast<WPARAM>(Width() / FColumns), 0);
     FItems.MoveToWindow(window);
     SetItemIndex(FItemIndex);
 }
@@ -40,8 +37,7 @@ void TCustomListBox::DestroyWnd() {
 
 int TCustomListBox::ItemIndex() const {
     if (!HandleAllocated()) return FItemIndex;
-    HWND window = const_cast<TCustomListBox*>(this)->Handle();
-    if (FMultiSelect) return static_cast<int>(SendMessageA(window, LB_GETCARETINDEX, 0, 0));
+    HWND window = WindowHandle();
     return static_cast<int>(SendMessageA(window, LB_GETCURSEL, 0, 0));
 }
 
@@ -50,15 +46,12 @@ void TCustomListBox::SetItemIndex(int index) {
         FItemIndex = (index >= 0 && index < FItems.Count()) ? index : -1;
         return;
     }
-    if (FMultiSelect)
-        SendMessageA(Handle(), LB_SETCARETINDEX, static_cast<WPARAM>(index), FALSE);
-    else
-        SendMessageA(Handle(), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageA(Handle(), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
 bool TCustomListBox::Selected(int index) const {
     if (!HandleAllocated()) return index == FItemIndex && index >= 0;
-    return SendMessageA(const_cast<TCustomListBox*>(this)->Handle(), LB_GETSEL, static_cast<WPARAM>(index), 0) > 0;
+    return SendMessageA(WindowHandle(), LB_GETSEL, static_cast<WPARAM>(index), 0) > 0;
 }
 
 void TCustomListBox::SetItemHeight(int height) {
@@ -83,30 +76,6 @@ void TCustomListBox::SetSorted(bool value) {
     if (value == FSorted) return;
     FSorted = value;
     FItems.Sorted = value;
-    RecreateWnd();
-}
-
-void TCustomListBox::SetMultiSelect(bool value) {
-    if (value == FMultiSelect) return;
-    FMultiSelect = value;
-    RecreateWnd();
-}
-
-void TCustomListBox::SetExtendedSelect(bool value) {
-    if (value == FExtendedSelect) return;
-    FExtendedSelect = value;
-    RecreateWnd();
-}
-
-void TCustomListBox::SetIntegralHeight(bool value) {
-    if (value == FIntegralHeight) return;
-    FIntegralHeight = value;
-    RecreateWnd();
-}
-
-void TCustomListBox::SetColumns(int value) {
-    if (value < 0 || value == FColumns) return;
-    FColumns = value;
     RecreateWnd();
 }
 

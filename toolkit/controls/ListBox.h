@@ -20,7 +20,7 @@ public:
     TItemStrings& Items() { return FItems; }
     const TItemStrings& Items() const { return FItems; }
 
-    // The selected position, -1 for none (with multiple selection: the focused item).
+    // The selected position, -1 for none.
     int ItemIndex() const;
     void SetItemIndex(int index);
     bool Selected(int index) const;
@@ -29,14 +29,6 @@ public:
     void SetItemHeight(int height);
     bool Sorted() const { return FSorted; }
     void SetSorted(bool value);
-    bool MultiSelect() const { return FMultiSelect; }
-    void SetMultiSelect(bool value);
-    bool ExtendedSelect() const { return FExtendedSelect; }
-    void SetExtendedSelect(bool value);
-    bool IntegralHeight() const { return FIntegralHeight; }
-    void SetIntegralHeight(bool value);
-    int Columns() const { return FColumns; }
-    void SetColumns(int value);
 
     TNotifyEvent OnDblClick;
     TKeyPressEvent OnKeyPress;
@@ -71,9 +63,5 @@ private:
     int FItemHeight = 16;
     int FScaledItemHeight = 0;  // while a scaling lasts
     bool FSorted = false;
-    bool FMultiSelect = false;
-    bool FExtendedSelect = true;
-    bool FIntegralHeight = false;
-    int FColumns = 0;
     TCanvas* FCanvas = nullptr;
 };

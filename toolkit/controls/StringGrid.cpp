@@ -207,7 +207,7 @@ void TStringGrid::ClampCurrentCell() {
 int TStringGrid::VisibleCols() const {
     const int client = HandleAllocated() ? [this] {
         RECT r{};
-        GetClientRect(const_cast<TStringGrid*>(this)->Handle(), &r);
+        GetClientRect(WindowHandle(), &r);
         return static_cast<int>(r.right);
     }() : Width();
     return std::max(1, (client - FFixedCols * (FDefaultColWidth + kLine)) / (FDefaultColWidth + kLine));
@@ -216,7 +216,7 @@ int TStringGrid::VisibleCols() const {
 int TStringGrid::VisibleRows() const {
     const int client = HandleAllocated() ? [this] {
         RECT r{};
-        GetClientRect(const_cast<TStringGrid*>(this)->Handle(), &r);
+        GetClientRect(WindowHandle(), &r);
         return static_cast<int>(r.bottom);
     }() : Height();
     return std::max(1, (client - FFixedRows * (FDefaultRowHeight + kLine)) / (FDefaultRowHeight + kLine));

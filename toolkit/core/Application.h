@@ -51,8 +51,6 @@ public:
     int ExitCode() const { return FExitCode; }
     void Terminate();
     bool Terminated() const { return FTerminated; }
-    // Handles every message waiting in the queue, then returns.
-    void ProcessMessages();
     // Waits for one message and handles it; false once the quit message arrived.
     bool HandleMessage();
 
@@ -69,6 +67,8 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
+    // Handles every message waiting in the queue, then returns.
+    void ProcessMessages();
     bool ProcessMessage(MSG& msg);
     void ShowMainForm();
     // A process started in a directory it cannot name moves to one it can, before the main form's

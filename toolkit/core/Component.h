@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "Exceptions.h"
+
 class TObject {
 public:
     virtual ~TObject() = default;
@@ -25,7 +27,10 @@ public:
 
     TComponent* Owner() const { return FOwner; }
     int ComponentCount() const { return static_cast<int>(FComponents.size()); }
-    TComponent* Components(int index) const { return FComponents.at(static_cast<size_t>(index)); }
+    TComponent* Components(int index) const {
+        CheckListIndex(index, ComponentCount());
+        return FComponents[static_cast<size_t>(index)];
+    }
     TComponent* FindComponent(const std::string& name) const;
 
     // `other` gets Notification(this, opRemove) when this component is destroyed, and the other way round.

@@ -2,6 +2,13 @@
 // TControl and TWinControl: the visual components. A TWinControl owns a window, made on demand; its
 // virtual WndProc sees every message of that window, and a parent hands WM_COMMAND, WM_DRAWITEM and
 // the WM_CTLCOLOR* messages back to the child they concern as CN_* messages.
+//
+// Properties come in two kinds, told apart by their form. A public field (a menu item's Caption, a
+// dialog's Options) is read when the window or menu is made; setting it later shows at the next
+// one. A property with a Set function acts on a live window: it changes the window at once, or
+// makes it again where the system fixes the style at creation (Sorted, ItemHeight, a combo box's
+// Style); without a window it is kept for the window to come. Event handlers (On...) are read when
+// their event comes.
 #include <windows.h>
 
 #include <memory>
@@ -135,7 +142,10 @@ public:
     void RecreateWnd();
 
     int ControlCount() const { return static_cast<int>(FControls.size()); }
-    TControl* Controls(int index) const { return FControls.at(static_cast<size_t>(index)); }
+    TControl* Controls(int index) const {
+        CheckListIndex(index, ControlCount());
+        return FControls[static_cast<size_t>(index)];
+    }
 
     // Runs the control's message handling directly, without the window system.
     LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
@@ -172,6 +182,10 @@ public:
     void ArrangeTabOrder();
 
 protected:
+    // The window when there is one, else null; unlike Handle it never makes the window, so const
+    // readers that asked HandleAllocated first can use it.
+    HWND WindowHandle() const { return FHandle; }
+
     struct TCreateParams {
         std::string WinClassName;  // a system class (BUTTON, EDIT, ...) or empty for the toolkit's own
         DWORD Style = 0;
@@ -193,7 +207,8 @@ protected:
     virtual void DestroyWnd();
     // Passes a message to the window class's own procedure.
     void DefaultHandler(TMessage& message);
-    // Called after a child control's parent changes to or from this control.
+    // Gives the window the effective font and passes the change on to the children that use
+    // their parent's font.
     void FontChanged() override;
     void ColorChanged() override;
     // Colours for a reflected WM_CTLCOLOR* message; the default uses the parent's default handling
@@ -228,6 +243,7 @@ private:
     COLORREF FBrushColor = 0;
 
     friend class TControl;
+    friend class TItemStrings;  // the items of a list or combo box, sent to its window
     friend LRESULT CALLBACK ToolkitWndProc(HWND, UINT, WPARAM, LPARAM);
     friend LRESULT CALLBACK ToolkitInitWndProc(HWND, UINT, WPARAM, LPARAM);
 };

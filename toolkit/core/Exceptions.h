@@ -19,6 +19,15 @@ public:
     EAbort() : Exception("Operation aborted") {}
 };
 
+// The one check of a position in a list, for every indexed accessor: the error box shows the
+// position, never the standard library's text.
+[[noreturn]] inline void ListIndexError(int index) {
+    throw Exception("List index out of bounds (" + std::to_string(index) + ")");
+}
+inline void CheckListIndex(int index, int count) {
+    if (index < 0 || index >= count) ListIndexError(index);
+}
+
 class EInOutError : public Exception {
 public:
     EInOutError(std::string message, int errorCode) : Exception(std::move(message)), ErrorCode(errorCode) {}

@@ -20,7 +20,10 @@ public:
 
     void Add(TMenuItem* item);
     int Count() const { return static_cast<int>(FItems.size()); }
-    TMenuItem* Items(int index) const { return FItems.at(static_cast<size_t>(index)); }
+    TMenuItem* Items(int index) const {
+        CheckListIndex(index, Count());
+        return FItems[static_cast<size_t>(index)];
+    }
     TMenuItem* Parent() const { return FParent; }
     UINT Command() const { return FCommand; }
 
@@ -44,7 +47,10 @@ public:
 
     void Add(TMenuItem* item);
     int Count() const { return static_cast<int>(FItems.size()); }
-    TMenuItem* Items(int index) const { return FItems.at(static_cast<size_t>(index)); }
+    TMenuItem* Items(int index) const {
+        CheckListIndex(index, Count());
+        return FItems[static_cast<size_t>(index)];
+    }
 
     // The platform menu bar, made on first use.
     HMENU Handle();

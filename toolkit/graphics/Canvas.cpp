@@ -35,13 +35,6 @@ int TCanvas::TextWidth(const std::string& text) {
     return size.cx;
 }
 
-int TCanvas::TextHeight(const std::string& text) {
-    Prepare();
-    SIZE size{};
-    GetTextExtentPoint32A(FDC, text.data(), static_cast<int>(text.size()), &size);
-    return size.cy;
-}
-
 void TCanvas::DrawText(RECT rect, const std::string& text, UINT flags) {
     Prepare();
     ::DrawTextA(FDC, text.data(), static_cast<int>(text.size()), &rect, flags);

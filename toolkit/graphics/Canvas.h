@@ -29,7 +29,6 @@ public:
     void FillRect(const RECT& rect);
     void TextOut(int x, int y, const std::string& text);
     int TextWidth(const std::string& text);
-    int TextHeight(const std::string& text);
     // The platform's DrawText with the given DT_ flags.
     void DrawText(RECT rect, const std::string& text, UINT flags);
     // The bitmap at its own size, its transparent colour left out.
@@ -42,6 +41,5 @@ private:
     HDC FDC;
     TFont FFont;
     TColor FBrushColor = clWindow;
-    HGDIOBJ FOldFont = nullptr;
     int FSavedState = 0;
 };

@@ -19,6 +19,5 @@ constexpr TColor clGreen = 0x008000;
 constexpr TColor clLime = 0x00FF00;
 constexpr TColor clBlue = 0xFF0000;
 constexpr TColor clGray = 0x808080;
-constexpr TColor clNone = 0x1FFFFFFF;
 
 COLORREF ColorToRGB(TColor color);

@@ -21,4 +21,3 @@ std::string Format(const char* fmt, ...) {
     return result;
 }
 
-std::string IntToStr(long long value) { return std::to_string(value); }

@@ -7,4 +7,3 @@ std::string Format(const char* fmt, ...)
     __attribute__((format(printf, 1, 2)))
 #endif
     ;
-std::string IntToStr(long long value);

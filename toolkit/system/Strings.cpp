@@ -37,28 +37,19 @@ void TStrings::Assign(const TStrings& other) {
     for (int i = 0; i < other.Count(); ++i) AddObject(other.Get(i), other.GetObject(i));
 }
 
-namespace {
-[[noreturn]] void IndexError(int index) { throw Exception(Format("List index out of bounds (%d)", index)); }
-}  // namespace
-
 std::string TStringList::Get(int index) const {
-    if (index < 0 || index >= Count()) IndexError(index);
+    if (index < 0 || index >= Count()) ListIndexError(index);
     return FItems[static_cast<size_t>(index)].first;
 }
 
 TObject* TStringList::GetObject(int index) const {
-    if (index < 0 || index >= Count()) IndexError(index);
+    if (index < 0 || index >= Count()) ListIndexError(index);
     return FItems[static_cast<size_t>(index)].second;
 }
 
 void TStringList::PutObject(int index, TObject* object) {
-    if (index < 0 || index >= Count()) IndexError(index);
+    if (index < 0 || index >= Count()) ListIndexError(index);
     FItems[static_cast<size_t>(index)].second = object;
-}
-
-void TStringList::Put(int index, const std::string& text) {
-    if (index < 0 || index >= Count()) IndexError(index);
-    FItems[static_cast<size_t>(index)].first = text;
 }
 
 int TStringList::AddObject(const std::string& text, TObject* object) {
@@ -67,11 +58,11 @@ int TStringList::AddObject(const std::string& text, TObject* object) {
 }
 
 void TStringList::Insert(int index, const std::string& text) {
-    if (index < 0 || index > Count()) IndexError(index);
+    if (index < 0 || index > Count()) ListIndexError(index);
     FItems.insert(FItems.begin() + index, {text, nullptr});
 }
 
 void TStringList::Delete(int index) {
-    if (index < 0 || index >= Count()) IndexError(index);
+    if (index < 0 || index >= Count()) ListIndexError(index);
     FItems.erase(FItems.begin() + index);
 }

@@ -42,7 +42,6 @@ public:
     void Insert(int index, const std::string& text) override;
     void Delete(int index) override;
     void Clear() override { FItems.clear(); }
-    void Put(int index, const std::string& text);
     // The same text, made without copying each line on the way.
     std::string Text() const override;
 
