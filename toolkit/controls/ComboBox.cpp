@@ -138,8 +138,6 @@ void TCustomComboBox::Change() {
     if (OnChange) OnChange(this);
 }
 
-void TCustomComboBox::DropDown() {}
-
 void TCustomComboBox::WndProc(TMessage& message) {
     switch (message.Msg) {
     case CN_COMMAND:
@@ -149,7 +147,6 @@ void TCustomComboBox::WndProc(TMessage& message) {
             Change();
             break;
         case CBN_EDITCHANGE: Change(); break;
-        case CBN_DROPDOWN: DropDown(); break;
         case CBN_DBLCLK:
             if (OnDblClick) OnDblClick(this);
             break;
@@ -162,10 +159,7 @@ void TCustomComboBox::WndProc(TMessage& message) {
         return;
     case CN_MEASUREITEM: {
         auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(message.LParam);
-        int height = FItemHeight;
-        if (FStyle == TComboBoxStyle::csOwnerDrawVariable && static_cast<int>(measure->itemID) >= 0)
-            MeasureItem(static_cast<int>(measure->itemID), height);
-        measure->itemHeight = static_cast<UINT>(height);
+        measure->itemHeight = static_cast<UINT>(FItemHeight);
         message.Result = TRUE;
         return;
     }
@@ -174,8 +168,6 @@ void TCustomComboBox::WndProc(TMessage& message) {
     }
     TWinControl::WndProc(message);
 }
-
-void TCustomComboBox::MeasureItem(int, int&) {}
 
 void TCustomComboBox::DoDrawItem(const DRAWITEMSTRUCT& item) {
     // An item of -1 is the selection field with nothing selected: it gets the background.

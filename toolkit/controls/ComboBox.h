@@ -1,7 +1,7 @@
 #pragma once
 // TCustomComboBox: a combo box over the system COMBOBOX class in five styles: with an edit part
 // (csDropDown, csSimple), a pure drop-down list (csDropDownList), and drop-down lists whose items
-// are drawn by DrawItem at a fixed height or at heights given by MeasureItem.
+// are drawn by DrawItem, every item at the item height.
 #include <functional>
 
 #include "Canvas.h"
@@ -52,9 +52,7 @@ protected:
     void DestroyWnd() override;
     // The text of the edit part changed, or the user picked another item.
     virtual void Change();
-    virtual void DropDown();
     virtual void DrawItem(int index, const RECT& rect, UINT state);
-    virtual void MeasureItem(int index, int& height);
     bool OwnerDrawn() const {
         return FStyle == TComboBoxStyle::csOwnerDrawFixed || FStyle == TComboBoxStyle::csOwnerDrawVariable;
     }

@@ -4,7 +4,6 @@
 
 #include "Control.h"
 #include "Exceptions.h"
-#include "Format.h"
 #include "LocaleText.h"
 
 const TItemMessages ListBoxMessages{LB_ADDSTRING,  LB_INSERTSTRING, LB_DELETESTRING, LB_RESETCONTENT, LB_GETCOUNT,

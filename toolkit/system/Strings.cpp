@@ -1,7 +1,6 @@
 #include "Strings.h"
 
 #include "Exceptions.h"
-#include "Format.h"
 #include "ScopeGuards.h"
 
 int TStrings::IndexOf(const std::string& text) const {
