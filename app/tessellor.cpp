@@ -1,10 +1,12 @@
-// Program entry: the application object, its title, the main window, the message loop.
+// Program entry: the control library's start-up registration, the application object, its title, the main window, the message loop.
 #include <windows.h>
 
 #include "Application.h"
+#include "IniCtrls.h"
 #include "main.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    RegisterIniCtrlsEditors();
     TApplication application;
     application.Initialize();
     application.Title = "Tessellor";

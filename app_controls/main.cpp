@@ -3,8 +3,10 @@
 
 #include "Application.h"
 #include "ControlsForm.h"
+#include "IniCtrls.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    RegisterIniCtrlsEditors();
     TApplication application;
     application.Initialize();
     application.Title = "Tessellor Controls";

@@ -14,6 +14,5 @@ public:
 };
 
 // Registers the library's property editor, and the IniFileName property it edits, once; later calls
-// do nothing. Every program that includes this header calls it while it starts.
+// do nothing. A program that uses the library calls it as it starts, before its first form.
 void RegisterIniCtrlsEditors();
-inline const bool gIniCtrlsEditorsRegistered = (RegisterIniCtrlsEditors(), true);

@@ -39,7 +39,8 @@ struct EditorFixture : BoundFixture {
 }  // namespace
 
 TEST(IniFilenameEditor, IsRegisteredOnceAtStartForTheSourcesFileNameOnly) {
-    // Nothing in this program registered it: the library did while the program started.
+    // Registered once as the program started (the tests' main does as both programs do); a second
+    // call adds nothing.
     const TPropertyEditorRecord* record = FindPropertyEditor("string", "TIniSource", "IniFileName");
     ASSERT_NE(record, nullptr);
     EXPECT_EQ(record->ComponentClass, "TIniSource");
