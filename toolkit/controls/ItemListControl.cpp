@@ -1,0 +1,69 @@
+#include "ItemListControl.h"
+
+#include <algorithm>
+
+#include "ScopeGuards.h"
+
+TItemListControl::TItemListControl(TComponent* owner, const TItemMessages& messages, bool fillsEmptyPlace)
+    : TWinControl(owner), FItems(*this, messages), FFillsEmptyPlace(fillsEmptyPlace) {
+    FTabStop = true;
+}
+
+TItemListControl::~TItemListControl() = default;
+
+void TItemListControl::SetItemHeight(int height) {
+    if (height <= 0 || height == FItemHeight) return;
+    FItemHeight = height;
+    RecreateWnd();
+}
+
+void TItemListControl::SetSorted(bool value) {
+    if (value == FSorted) return;
+    FSorted = value;
+    FItems.Sorted = value;
+    RecreateWnd();
+}
+
+int TItemListControl::ScaleItemHeight(int to, int from) {
+    FScaledItemHeight = std::max(1, MulDiv(FItemHeight, to, from));
+    return FScaledItemHeight;
+}
+
+void TItemListControl::ScaleDone() {
+    TWinControl::ScaleDone();
+    if (FScaledItemHeight > 0) SetItemHeight(FScaledItemHeight);
+    FScaledItemHeight = 0;
+}
+
+void TItemListControl::WndProc(TMessage& message) {
+    if (message.Msg == CN_DRAWITEM) {
+        DrawOwnerDrawnItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam));
+        message.Result = TRUE;
+        return;
+    }
+    TWinControl::WndProc(message);
+}
+
+void TItemListControl::DrawOwnerDrawnItem(const DRAWITEMSTRUCT& item) {
+    TCanvas canvas(item.hDC);
+    canvas.Font().Assign(EffectiveFont());
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    canvas.SetBrushColor(selected ? clHighlight : (ColorSet() ? Color() : clWindow));
+    if (selected) canvas.Font().SetColor(clHighlightText);
+    const TRestore drawingOn(FCanvas, &canvas);
+    const int index = static_cast<int>(item.itemID);
+    if (index >= 0 && (item.itemAction & (ODA_DRAWENTIRE | ODA_SELECT))) {
+        if (OnDrawItem)
+            OnDrawItem(this, index, item.rcItem, item.itemState);
+        else
+            DrawItem(index, item.rcItem, item.itemState);
+    } else if (index < 0 && FFillsEmptyPlace) {
+        canvas.FillRect(item.rcItem);
+    }
+    if ((item.itemAction & ODA_FOCUS) || (item.itemState & ODS_FOCUS)) DrawFocusRect(item.hDC, &item.rcItem);
+}
+
+void TItemListControl::DrawItem(int index, const RECT& rect, UINT) {
+    Canvas().FillRect(rect);
+    Canvas().TextOut(rect.left + 2, rect.top, index < FItems.Count() ? FItems.Get(index) : std::string());
+}
