@@ -1,4 +1,5 @@
-// Program entry: the control library's start-up registration, the application object, its title, the main window, the message loop.
+// Program entry: the control library's start-up registration, then the application titled
+// "Tessellor" with its main window and message loop.
 #include <windows.h>
 
 #include "Application.h"
@@ -7,11 +8,5 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     RegisterIniCtrlsEditors();
-    TApplication application;
-    application.Initialize();
-    application.Title = "Tessellor";
-    TTessellorForm* tessellorForm = nullptr;
-    application.CreateForm(tessellorForm);
-    application.Run();
-    return application.ExitCode();
+    return RunProgram<TTessellorForm>("Tessellor");
 }

@@ -7,11 +7,5 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     RegisterIniCtrlsEditors();
-    TApplication application;
-    application.Initialize();
-    application.Title = "Tessellor Controls";
-    TControlsForm* form = nullptr;
-    application.CreateForm(form);
-    application.Run();
-    return application.ExitCode();
+    return RunProgram<TControlsForm>("Tessellor Controls");
 }

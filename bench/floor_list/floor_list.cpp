@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "FloorProgram.h"
 #include "Handles.h"
 
 namespace {
@@ -55,26 +56,12 @@ LRESULT CALLBACK FloorWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = FloorWindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = "FloorList";
-    if (!RegisterClassA(&windowClass)) return 1;
-    HWND window = CreateWindowExA(0, "FloorList", "Floor list", WS_OVERLAPPEDWINDOW, 222, 78, 447, 486, nullptr,
-                                  nullptr, instance, nullptr);
+    HWND window = MakeFloorWindow(instance, FloorWindowProc, "FloorList", "Floor list");
     if (!window) return 1;
     List = CreateWindowExA(0, "LISTBOX", "", WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | LBS_NOINTEGRALHEIGHT,
                            172, 100, 145, 133, window, nullptr, instance, nullptr);
     if (!List) return 1;
-    ShowWindow(window, show);
-    UpdateWindow(window);
+    // Armed before the window shows, as the real program's main window arms its timer when it is made.
     SetTimer(window, kTimerId, 200, nullptr);
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-    return 0;
+    return RunFloorWindow(window, show);
 }

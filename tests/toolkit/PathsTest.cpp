@@ -8,22 +8,28 @@
 #include "UnixShell.h"
 
 TEST(Paths, PartsUseOnlyBackslashAndColon) {
-    EXPECT_EQ(ExtractFilePath("C:\\site\\paper.gif"), "C:\\site\\");
-    EXPECT_EQ(ExtractFileName("C:\\site\\paper.gif"), "paper.gif");
-    EXPECT_EQ(ExtractFileName("C:paper.gif"), "paper.gif");
-    EXPECT_EQ(ExtractFileName("img/paper.gif"), "img/paper.gif");
-    EXPECT_EQ(ExtractFileName("D:\\"), "");
-    EXPECT_EQ(ExtractFileName("C:"), "");
-    EXPECT_EQ(ExtractFilePath("paper.gif"), "");
+    struct Parts {
+        std::string path, folder, name, extension;
+    };
+    const Parts cases[] = {
+        {"C:\\site\\paper.gif", "C:\\site\\", "paper.gif", ".gif"},
+        {"C:paper.gif", "C:", "paper.gif", ".gif"},
+        {"img/paper.gif", "", "img/paper.gif", ".gif"},
+        {"D:\\", "D:\\", "", ""},
+        {"C:", "C:", "", ""},
+        {"h.tar.gif", "", "h.tar.gif", ".gif"},
+        {"jpg", "", "jpg", ""},
+        {"C:\\a.b\\name", "C:\\a.b\\", "name", ""},
+        {"a.b/name", "", "a.b/name", ".b/name"},
+        {"name.", "", "name.", "."},
+    };
+    for (const Parts& c : cases) {
+        SCOPED_TRACE(c.path);
+        EXPECT_EQ(ExtractFilePath(c.path), c.folder);
+        EXPECT_EQ(ExtractFileName(c.path), c.name);
+        EXPECT_EQ(ExtractFileExt(c.path), c.extension);
+    }
     EXPECT_EQ(ExtractFileName(std::string(300, 'x')).size(), 255u);
-}
-
-TEST(Paths, ExtensionStartsAfterTheLastSeparator) {
-    EXPECT_EQ(ExtractFileExt("h.tar.gif"), ".gif");
-    EXPECT_EQ(ExtractFileExt("jpg"), "");
-    EXPECT_EQ(ExtractFileExt("C:\\a.b\\name"), "");
-    EXPECT_EQ(ExtractFileExt("a.b/name"), ".b/name");
-    EXPECT_EQ(ExtractFileExt("name."), ".");
 }
 
 TEST(Paths, UpperCasingTouchesOnlyAtoZ) {

@@ -127,9 +127,7 @@ void TCustomComboBox::WndProc(TMessage& message) {
             Change();
             break;
         case CBN_EDITCHANGE: Change(); break;
-        case CBN_DBLCLK:
-            if (OnDblClick) OnDblClick(this);
-            break;
+        case CBN_DBLCLK: DblClick(); break;
         default: break;
         }
         return;

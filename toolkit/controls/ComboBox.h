@@ -25,7 +25,6 @@ public:
     bool DroppedDown() const;
 
     TNotifyEvent OnChange;
-    TNotifyEvent OnDblClick;
 
     void WndProc(TMessage& message) override;
 

@@ -35,6 +35,10 @@ void TItemListControl::ScaleDone() {
     FScaledItemHeight = 0;
 }
 
+void TItemListControl::DblClick() {
+    if (OnDblClick) OnDblClick(this);
+}
+
 void TItemListControl::WndProc(TMessage& message) {
     if (message.Msg == CN_DRAWITEM) {
         DrawOwnerDrawnItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam));

@@ -24,7 +24,10 @@ public:
     void SetSorted(bool value);
 
     std::function<void(TObject* sender, int index, const RECT& rect, UINT state)> OnDrawItem;
+    TNotifyEvent OnDblClick;
 
+    // A double click on an item (of a combo box, only the simple style, whose list stays open).
+    virtual void DblClick();
     void WndProc(TMessage& message) override;
 
 protected:

@@ -54,10 +54,6 @@ void TCustomListBox::ChangeScale(int to, int from) {
     TItemListControl::ChangeScale(to, from);
 }
 
-void TCustomListBox::DblClick() {
-    if (OnDblClick) OnDblClick(this);
-}
-
 void TCustomListBox::KeyPress(char& key) {
     if (OnKeyPress) OnKeyPress(this, key);
 }

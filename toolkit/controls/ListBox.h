@@ -19,11 +19,9 @@ public:
     void SetItemIndex(int index);
     bool Selected(int index) const;
 
-    TNotifyEvent OnDblClick;
     TKeyPressEvent OnKeyPress;
     TKeyEvent OnKeyDown;
 
-    virtual void DblClick();
     void WndProc(TMessage& message) override;
 
 protected:

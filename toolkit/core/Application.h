@@ -90,3 +90,16 @@ private:
 };
 
 extern TApplication* Application;
+
+// A program's life: the application object, initialised and titled `title`, its main form of class
+// TMainForm, and the message loop; answers the program's exit code.
+template <class TMainForm>
+int RunProgram(const char* title) {
+    TApplication application;
+    application.Initialize();
+    application.Title = title;
+    TMainForm* mainForm = nullptr;
+    application.CreateForm(mainForm);
+    application.Run();
+    return application.ExitCode();
+}

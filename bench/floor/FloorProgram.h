@@ -1,0 +1,30 @@
+#pragma once
+// What the floor programs share: one top-level window of the main window's size and place, and the
+// message loop that runs it, in plain Win32 calls.
+#include <windows.h>
+
+// The window, not shown yet, of a class of its own with `windowProc`; none when the class or the
+// window cannot be made.
+inline HWND MakeFloorWindow(HINSTANCE instance, WNDPROC windowProc, const char* className, const char* caption) {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = windowProc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = className;
+    if (!RegisterClassA(&windowClass)) return nullptr;
+    return CreateWindowExA(0, className, caption, WS_OVERLAPPEDWINDOW, 222, 78, 447, 486, nullptr, nullptr, instance,
+                           nullptr);
+}
+
+// Shows the window and runs the message loop until the program quits.
+inline int RunFloorWindow(HWND window, int show) {
+    ShowWindow(window, show);
+    UpdateWindow(window);
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return 0;
+}
