@@ -8,22 +8,11 @@
 #include "ListGlyphs.h"
 #include "LocaleText.h"
 #include "Paths.h"
+#include "ScopeGuards.h"
 
 namespace {
 
 constexpr DWORD kNameBufferSize = 261;
-
-// The platform fails instead of asking the user about a missing medium while this object lives.
-class TFailCriticalErrors {
-public:
-    TFailCriticalErrors() : FOld(SetErrorMode(SEM_FAILCRITICALERRORS)) {}
-    ~TFailCriticalErrors() { SetErrorMode(FOld); }
-    TFailCriticalErrors(const TFailCriticalErrors&) = delete;
-    TFailCriticalErrors& operator=(const TFailCriticalErrors&) = delete;
-
-private:
-    UINT FOld;
-};
 
 std::string InLetterCase(const std::string& text, char letter) {
     return letter < 'a' ? AnsiUpperCase(text) : AnsiLowerCase(text);
@@ -85,7 +74,9 @@ void TDriveComboBox::Rescan() {
 std::string TDriveComboBox::VolumeLabelText(char letter) const {
     char label[kNameBufferSize] = {};
     {
-        TFailCriticalErrors quiet;
+        // The platform fails instead of asking the user about a missing medium.
+        const TAtScopeExit restoreErrorMode(
+            [oldMode = SetErrorMode(SEM_FAILCRITICALERRORS)] { SetErrorMode(oldMode); });
         const std::string root = Format("%c:\\", letter);
         if (!GetVolumeInformationA(root.c_str(), label, kNameBufferSize, nullptr, nullptr, nullptr, nullptr, 0))
             label[0] = '\0';

@@ -26,18 +26,6 @@ bool IsProgramExtension(const std::string& name) {
     return ext == ".exe" || ext == ".com" || ext == ".bat" || ext == ".pif";
 }
 
-// Puts the remembered screen cursor back however the read ends.
-class TCursorRestorer {
-public:
-    TCursorRestorer() : FSaved(Screen->Cursor()) {}
-    ~TCursorRestorer() { Screen->SetCursor(FSaved); }
-    TCursorRestorer(const TCursorRestorer&) = delete;
-    TCursorRestorer& operator=(const TCursorRestorer&) = delete;
-
-private:
-    TCursor FSaved;
-};
-
 constexpr int kHourGlassPosition = 100;
 
 }  // namespace
@@ -86,7 +74,8 @@ void TFileListBox::Rescan() {
     ChangeDir(FCurrentDir);
     Items().Clear();
     {
-        TCursorRestorer cursor;
+        // The hour glass shown meanwhile gives way to the cursor of before, however the read ends.
+        const TAtScopeExit restoreCursor([saved = Screen->Cursor()] { Screen->SetCursor(saved); });
         std::vector<TFoundEntry> found;
         TInsertPositionWatch hourGlass(kHourGlassPosition, Sorted());
         const std::vector<std::string> pieces = SplitMask(FMask);

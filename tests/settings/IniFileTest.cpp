@@ -8,6 +8,7 @@
 #include "Exceptions.h"
 #include "Handles.h"
 #include "IniFile.h"
+#include "ScopeGuards.h"
 #include "SettingsTestSupport.h"
 #include "TestFiles.h"
 
@@ -161,10 +162,7 @@ TEST(IniFile, AReadOnlySettingsFileIsLeftAsItWas) {
     const std::string path = dir / "locked.ini";
     WriteWholeFile(path, "[S]\r\nk=1\r\n");
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
-    struct Unlock {
-        std::string path;
-        ~Unlock() { SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL); }
-    } unlock{path};
+    const TAtScopeExit unlock([&] { SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL); });
     if (TFileHandle(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))) {
         GTEST_SKIP() << "this platform lets a read-only file be written";
     }
