@@ -70,6 +70,14 @@ std::vector<HWND> VisibleTopWindows(DWORD threadId) {
     return windows;
 }
 
+bool ShowsAWindow(DWORD threadId) {
+    for (HWND window : VisibleTopWindows(threadId)) {
+        RECT bounds{};
+        if (GetWindowRect(window, &bounds) && bounds.right > bounds.left && bounds.bottom > bounds.top) return true;
+    }
+    return false;
+}
+
 bool ShowsListOf(DWORD threadId, int lines) {
     for (HWND window : VisibleTopWindows(threadId))
         for (HWND list : Descendants(window, "ListBox"))
@@ -96,7 +104,7 @@ double SecondsToSettle(const std::string& path, const std::string& currentDir,
     shown = -1;
     for (;;) {
         const double now = Now();
-        if (shown < 0 && !VisibleTopWindows(program.ThreadId()).empty()) shown = now - start;
+        if (shown < 0 && ShowsAWindow(program.ThreadId())) shown = now - start;
         if (settled(program.ThreadId())) break;
         if (now - start > kTimeoutSeconds) return -1;
         Sleep(kPollMs);

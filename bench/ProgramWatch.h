@@ -28,13 +28,16 @@ private:
 // The visible top-level windows of the program's first thread. Asked of that thread alone, the
 // frequent look costs the platform little, and slows the starting program little.
 std::vector<HWND> VisibleTopWindows(DWORD threadId);
+// Whether the thread shows a window that is seen: visible and of some size. The real program's
+// application window is shown first but has no size, and only its task-bar entry is seen.
+bool ShowsAWindow(DWORD threadId);
 // Whether one list box of the thread's visible windows holds `lines` lines.
 bool ShowsListOf(DWORD threadId, int lines);
 // Whether one edit of the thread's visible windows shows `text` (ignoring case).
 bool ShowsEditText(DWORD threadId, const std::string& text);
 
 // Starts the program and waits until `settled` holds for its first thread. Gives the seconds from the start until
-// then (below 0 when it never did), and in `shown` the seconds until it first showed a window.
+// then (below 0 when it never did), and in `shown` the seconds until it first showed a window of some size.
 // `whileRunning`, when given, is called with the program once it has settled.
 double SecondsToSettle(const std::string& path, const std::string& currentDir,
                        const std::function<bool(DWORD)>& settled, double& shown,

@@ -9,8 +9,6 @@
 
 namespace {
 
-bool WindowShown(DWORD threadId) { return !VisibleTopWindows(threadId).empty(); }
-
 std::string Megabytes(size_t bytes) { return Format("%.0f MB", static_cast<double>(bytes) / 1e6); }
 
 }  // namespace
@@ -25,7 +23,7 @@ std::vector<TBenchRow> StartupRows(const TStartupSetup& setup, int runs) {
     bool failed = false, showsDefaultDir = true;
     for (int run = 0; run < runs; ++run) {
         double floorShown = 0, listShown = 0, programShown = 0;
-        SecondsToSettle(floorWindow, setup.CurrentDir, WindowShown, floorShown);
+        SecondsToSettle(floorWindow, setup.CurrentDir, ShowsAWindow, floorShown);
         const double floorSettled = SecondsToSettle(floorList, setup.StartupDir, listed, listShown);
         bool shows = false;
         const double programSettled =

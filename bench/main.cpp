@@ -103,7 +103,7 @@ int main(int argc, char** argv) {
     table.PrintHeader();
     // Fewer runs of the large directories, so that the whole table takes a few minutes at most.
     for (const auto& [count, dir] : args.Images) {
-        table.Add(FileListRow(*files, dir, args.Empty, count, count <= 10000 ? 9 : count <= 100000 ? 5 : 2));
+        table.Add(FileListRow(*files, dir, args.Empty, count, count <= 10000 ? 9 : count <= 100000 ? 5 : 3));
         if (count >= 100000) table.Add(PageRow(files->Items(), memo->Lines, args.Page, count <= 100000 ? 3 : 1));
         if (count == args.Open) {
             files->SetCurrentDir(args.Empty);
