@@ -5,7 +5,7 @@
 # (scripts/with-display.sh). The names ending in -144 shoot the window on a screen of 144 pixels per
 # inch (the prefix's setting, set back to 96 afterwards), on a larger desktop.
 #   scripts/screenshots.sh BUILD [NAME...]
-#     names: main support product main-144 support-144 product-144 (default: all)
+#     names: main support product controls, and each with -144 (default: all)
 set -euo pipefail
 build="$(cd "${1:?usage: screenshots.sh BUILD [NAME...]}" && pwd)"
 shift
@@ -64,21 +64,22 @@ shoot() {
   return "$result"
 }
 
-# shoot_window NAME: the main window or one dialog (which closes itself after the given seconds;
+# shoot_window NAME: the main window, tessellor-controls' window or one dialog (which closes itself after the given seconds;
 # it is stopped once shot).
 shoot_window() {
   case "$1" in
     main) shoot "$1" "$build/app/tessellor.exe" ;;
+    controls) shoot "$1" "$build/app/tessellor-controls.exe" ;;
     support|product) shoot "$1" "$build/tests/show_dialog.exe" "$1" "$timeout" ;;
   esac
 }
 
 names=("$@")
-[ ${#names[@]} -gt 0 ] || names=(main support product main-144 support-144 product-144)
+[ ${#names[@]} -gt 0 ] || names=(main support product controls main-144 support-144 product-144 controls-144)
 for name in "${names[@]}"; do
   case "$name" in
-    main|support|product) shoot_window "$name" ;;
-    main-144|support-144|product-144)
+    main|support|product|controls) shoot_window "$name" ;;
+    main-144|support-144|product-144|controls-144)
       desktop="$wide_desktop" screenshot_dir="$out/144" "$here/at-pixels-per-inch.sh" 144 "$0" "$build" \
         "${name%-144}" >/dev/null || exit 1
       mv "$out/144/${name%-144}.png" "$out/$name.png"

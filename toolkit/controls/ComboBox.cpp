@@ -114,6 +114,18 @@ bool TCustomComboBox::DroppedDown() const {
            SendMessageA(WindowHandle(), CB_GETDROPPEDSTATE, 0, 0) != 0;
 }
 
+void TCustomComboBox::FillBelowList(HDC dc) {
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    RECT below{};
+    if (!GetComboBoxInfo(Handle(), &info) || !info.hwndList || !GetClientRect(Handle(), &below)) return;
+    RECT list{};
+    GetWindowRect(info.hwndList, &list);
+    MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&list), 2);
+    below.top = list.bottom;
+    if (below.top < below.bottom) FillRect(dc, &below, GetSysColorBrush(COLOR_BTNFACE));
+}
+
 void TCustomComboBox::Change() {
     if (OnChange) OnChange(this);
 }
@@ -137,6 +149,10 @@ void TCustomComboBox::WndProc(TMessage& message) {
         message.Result = TRUE;
         return;
     }
+    case WM_ERASEBKGND:
+        TItemListControl::WndProc(message);
+        if (FStyle == TComboBoxStyle::csSimple) FillBelowList(reinterpret_cast<HDC>(message.WParam));
+        return;
     default:
         break;
     }

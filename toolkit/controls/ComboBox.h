@@ -42,6 +42,10 @@ protected:
     bool HasEdit() const { return FStyle == TComboBoxStyle::csDropDown || FStyle == TComboBoxStyle::csSimple; }
 
 private:
+    // The simple style's list shows whole items only; the platform leaves the room below it
+    // unpainted, and it gets the form's face colour, as if the box ended with its list.
+    void FillBelowList(HDC dc);
+
     TComboBoxStyle FStyle = TComboBoxStyle::csDropDown;
     int FItemIndex = -1;  // while there is no window
     bool FTextWasTyped = false;  // the last window had an edit part, whose text FText keeps
