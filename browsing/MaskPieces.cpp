@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cwchar>
+#include <string_view>
 
 namespace {
 
@@ -29,7 +30,7 @@ wchar_t FileSystemUpper(wchar_t c) {
 }
 
 // Whether `name` ends in ".ext" (ext given in the piece after its "*."), ignoring case.
-bool EndsInExtension(const wchar_t* name, const std::string& extension) {
+bool EndsInExtension(const wchar_t* name, std::string_view extension) {
     const size_t length = wcslen(name);
     if (length < extension.size() + 1) return false;
     const wchar_t* tail = name + length - extension.size();
@@ -60,6 +61,6 @@ bool IsExtensionPattern(const std::string& piece) {
 }
 
 bool MatchesExtensionPattern(const std::string& piece, const wchar_t* name, const wchar_t* shortName) {
-    const std::string extension = piece.substr(2);
+    const std::string_view extension = std::string_view(piece).substr(2);  // no copy for every entry read
     return EndsInExtension(name, extension) || (shortName && *shortName && EndsInExtension(shortName, extension));
 }

@@ -42,15 +42,20 @@ void TItemStrings::PutObject(int index, TObject* object) {
     FLines[static_cast<size_t>(index)].second = object;
 }
 
-int TItemStrings::InsertIntoWindow(UINT msg, int index, const std::string& text, TObject* object) {
+int TItemStrings::SendLine(UINT msg, int index, const std::string& text, TObject* object) {
     const LRESULT position = Send(msg, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str()));
     if (position < 0 || position == FMessages.Err || position == FMessages.ErrSpace)
         throw EOutOfResources("Unable to insert a line");
     Send(FMessages.SetItemData, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(object));
+    return static_cast<int>(position);
+}
+
+int TItemStrings::InsertIntoWindow(UINT msg, int index, const std::string& text, TObject* object) {
+    const int position = SendLine(msg, index, text, object);
     // The window keeps the text up to its first null character.
     const size_t at = std::min(static_cast<size_t>(position), FLines.size());
     FLines.insert(FLines.begin() + static_cast<std::ptrdiff_t>(at), {std::string(text.c_str()), object});
-    return static_cast<int>(position);
+    return position;
 }
 
 int TItemStrings::AddObject(const std::string& text, TObject* object) {
@@ -87,12 +92,12 @@ void TItemStrings::AppendLines(std::vector<std::pair<std::string, TObject*>>& li
     Reserve(static_cast<int>(FLines.size() - first), bytes);
     for (size_t i = first; i < FLines.size(); ++i) {
         auto& [text, object] = FLines[i];
-        const LRESULT position = Send(FMessages.InsertString, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str()));
-        if (position < 0 || position == FMessages.Err || position == FMessages.ErrSpace) {
+        try {
+            SendLine(FMessages.InsertString, -1, text, object);
+        } catch (const EOutOfResources&) {
             FLines.erase(FLines.begin() + static_cast<std::ptrdiff_t>(i), FLines.end());
-            throw EOutOfResources("Unable to insert a line");
+            throw;
         }
-        Send(FMessages.SetItemData, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(object));
         text.resize(std::char_traits<char>::length(text.c_str()));  // the window keeps the text up to a null
     }
 }

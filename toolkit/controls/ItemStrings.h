@@ -63,6 +63,10 @@ private:
     HWND Window() const;
     LRESULT Send(UINT msg, WPARAM wParam, LPARAM lParam) const;
     void CheckIndex(int index, int limit) const;
+    // Sends one line and its object to the window (msg: the add or insert message) and answers
+    // where the window put it; raises EOutOfResources when the window refuses the line.
+    int SendLine(UINT msg, int index, const std::string& text, TObject* object);
+    // SendLine, and the copy here follows.
     int InsertIntoWindow(UINT msg, int index, const std::string& text, TObject* object);
 
     TWinControl& FControl;

@@ -431,12 +431,7 @@ void TStringGrid::PlaceEditor() {
     const RECT cell = CellRect(FEditCol, FEditRow);
     // The cell draws its text 2 pixels in from the left and centred on one line's height; the
     // editor is that line, without margins, on a cell painted in the editor's colour.
-    int line = 0;
-    {
-        const TClientDC screen;
-        const TSelectedObject font(screen.Get(), EffectiveFont().Handle());
-        line = LineHeight(screen.Get());
-    }
+    const int line = FontLineHeight(EffectiveFont());
     const int top = TextTop(cell, line);
     FEditor->SetBounds(cell.left + 2, top, std::max(0, static_cast<int>(cell.right - cell.left) - 4),
                        std::min(line, static_cast<int>(cell.bottom) - top));

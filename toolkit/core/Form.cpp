@@ -80,9 +80,13 @@ TForm::~TForm() {
     DestroyComponents();
 }
 
-void TForm::FinishLayout() {
+void TForm::ScaleToScreen() {
     const int pixelsPerInch = Screen->PixelsPerInch();
     if (pixelsPerInch != kDesignPixelsPerInch) ScaleBy(pixelsPerInch, kDesignPixelsPerInch);
+}
+
+void TForm::FinishLayout() {
+    ScaleToScreen();
     for (int i = 0; i < ComponentCount(); ++i) {
         TComponent* component = Components(i);
         Guarded(component, [component] { component->Loaded(); });

@@ -34,6 +34,9 @@ public:
     explicit TForm(TComponent* owner);
     ~TForm() override;
 
+    // Scales a form laid out at 96 pixels per inch to the screen's setting.
+    void ScaleToScreen();
+
     TFormBorderStyle BorderStyle = TFormBorderStyle::bsSizeable;
     TPosition Position = TPosition::poDesigned;
     TMainMenu* Menu = nullptr;

@@ -11,6 +11,7 @@
 #include "Form.h"
 #include "Handles.h"
 #include "Label.h"
+#include "Layout.h"
 #include "Screen.h"
 
 namespace {
@@ -113,11 +114,9 @@ int MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons
         icon->SetParent(&dialog);
         icon->SetBounds(12, 12, 32, 32);
     }
-    auto* message = new TLabel(&dialog);
-    message->SetParent(&dialog);
+    auto* message = Place<TLabel>(&dialog, &dialog, "", textLeft, 12, textSize.cx + 4, textSize.cy);
     message->WordWrap = true;
     message->ShowAccelChar = false;
-    message->SetBounds(textLeft, 12, textSize.cx + 4, textSize.cy);
     message->SetCaption(text);
 
     std::vector<const ButtonKind*> kinds;
@@ -135,11 +134,8 @@ int MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons
     int left = (clientWidth - rowWidth) / 2;
     int tab = 0;
     for (const ButtonKind* kind : kinds) {
-        auto* button = new TButton(&dialog);
-        button->SetParent(&dialog);
+        auto* button = Place<TButton>(&dialog, &dialog, "", left, top, buttonWidth, buttonHeight, tab++);
         button->SetCaption(kind->Caption);
-        button->SetBounds(left, top, buttonWidth, buttonHeight);
-        button->TabOrder = tab++;
         button->ModalResult = kind->Result;
         button->Default = kind->Flag == defaultFlag;
         if (button->Default) defaultButton = button;
@@ -153,7 +149,7 @@ int MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons
     }
     dialog.SetClientSize(clientWidth, top + buttonHeight + 12);
     // Laid out at 96 pixels per inch like every form, then scaled to the screen.
-    if (Screen->PixelsPerInch() != kDesignPixelsPerInch) dialog.ScaleBy(Screen->PixelsPerInch(), kDesignPixelsPerInch);
+    dialog.ScaleToScreen();
     // The close box answers as the Esc button does.
     dialog.OnClose = [&dialog, cancelResult](TObject*, TCloseAction&) {
         if (dialog.ModalResult == mrCancel) dialog.ModalResult = cancelResult;
