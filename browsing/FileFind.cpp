@@ -1,5 +1,7 @@
 #include "FileFind.h"
 
+#include "Paths.h"
+
 namespace {
 constexpr DWORD kVolumeLabel = 8;
 constexpr DWORD kErrorOnInvalidChars = 0x80;  // WC_ERR_INVALID_CHARS, hidden by the headers' Windows version
@@ -50,7 +52,7 @@ TFileFind::TFileFind(const std::string& pattern, DWORD attributes) : FAttributes
 
 bool TFileFind::Passes() {
     return (FData.dwFileAttributes & kSkippedUnlessAsked & ~FAttributes) == 0 && IsWindowsName(FData.cFileName) &&
-           NarrowExactly(FData.cFileName, FName, static_cast<int>(sizeof FName));
+           NarrowExactly(FData.cFileName, FName, static_cast<int>(sizeof FName)) && !IsDeviceName(FName);
 }
 
 bool TFileFind::Next() {
