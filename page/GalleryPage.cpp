@@ -2,9 +2,7 @@
 
 #include <windows.h>
 
-#include "Exceptions.h"
 #include "Form.h"
-#include "Format.h"
 #include "Handles.h"
 #include "MakerAddress.h"
 #include "MessageDlg.h"
@@ -82,18 +80,9 @@ void SavePage(TSaveDialog& dialog, const TStrings& buffer, const std::string& st
     dialog.SetInitialDir(startDir);
     if (!dialog.Execute()) return;
     const std::string path = dialog.FileName;
-    if (FirstMatchIsFile(path) && MessageDlg("Overwrite Existing File?", TMsgDlgType::mtConfirmation, mbYes | mbNo, 0) != mrYes)
+    // A device (con.html) is no file to replace: the write refuses it without asking.
+    if (!IsDeviceName(ExtractFileName(path)) && FirstMatchIsFile(path) &&
+        MessageDlg("Overwrite Existing File?", TMsgDlgType::mtConfirmation, mbYes | mbNo, 0) != mrYes)
         return;
     WritePage(path, buffer);
-}
-
-void WritePage(const std::string& path, const TStrings& buffer) {
-    const std::string text = buffer.Text();
-    const TFileHandle file(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                       FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) throw Exception(Format("Cannot create file %s", path.c_str()));
-    DWORD written = 0;
-    const BOOL ok = text.empty() ||
-                    WriteFile(file.Get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-    if (!ok || written != text.size()) throw Exception("Stream write error");
 }
