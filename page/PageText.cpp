@@ -4,28 +4,12 @@
 
 #include <algorithm>
 
+#include "LocaleText.h"
+
 namespace {
 
 bool IsAscii(const std::string& text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
-// The characters that the bytes of `text` stand for in the program's code page.
-std::wstring Widen(const std::string& text) {
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(std::max(length, 0)), L'\0');
-    if (length > 0) MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-    return wide;
-}
-
-std::string Utf8(const std::wstring& wide) {
-    const int length =
-        WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<size_t>(std::max(length, 0)), '\0');
-    if (length > 0)
-        WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), bytes.data(), length, nullptr,
-                            nullptr);
-    return bytes;
 }
 
 // One ASCII character as page text, HTML-escaped: a browser reads "&amp;", "&copy" or "&not" in a
@@ -65,7 +49,7 @@ void AppendPageText(std::string& out, const std::string& name) {
         for (char c : name) appendAscii(c);
         return;
     }
-    const std::wstring wide = Widen(name);
+    const std::wstring wide = AnsiToWide(name);
     for (size_t i = 0; i < wide.size(); ++i) {
         unsigned int c = wide[i];
         if (c < 0x80) {
@@ -81,7 +65,7 @@ void AppendPageText(std::string& out, const std::string& name) {
 
 void AppendPageAddress(std::string& out, const std::string& name) {
     std::string converted;
-    const std::string& bytes = IsAscii(name) ? name : (converted = Utf8(Widen(name)));
+    const std::string& bytes = IsAscii(name) ? name : (converted = WideToUtf8(AnsiToWide(name)));
     const bool leadingBlank = !bytes.empty() && bytes[0] == ' ';
     if (leadingBlank) out += "%20";
     static const char kHex[] = "0123456789ABCDEF";
