@@ -20,8 +20,14 @@ namespace {
 class TPageDraft {
 public:
     explicit TPageDraft(const std::string& folder) {
+        // In the short form of a folder whose long path nearly fills the path limit, the draft's name
+        // still fits where the page's own does.
+        const std::string given = folder.empty() ? "." : folder;
+        char shortFolder[MAX_PATH + 1] = {};
+        const DWORD shortLength = GetShortPathNameA(given.c_str(), shortFolder, MAX_PATH);
+        const std::string where = shortLength > 0 && shortLength < MAX_PATH ? shortFolder : given;
         char path[MAX_PATH + 1] = {};
-        if (GetTempFileNameA(folder.empty() ? "." : folder.c_str(), "tsl", 0, path) == 0) return;
+        if (GetTempFileNameA(where.c_str(), "tsl", 0, path) == 0) return;
         FPath = path;
         FFile.Reset(CreateFileA(path, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     }

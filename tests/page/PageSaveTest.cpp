@@ -397,3 +397,17 @@ TEST(SaveDialog, InitialDirDropsOneTrailingBackslashButKeepsARoot) {
         EXPECT_EQ(dialog.InitialDir(), c.Kept) << "given " << c.Given;
     }
 }
+
+// The new page is made beside the old one under a name of its own: that name must fit the platform's
+// path limit wherever the page's own name does.
+TEST(PageSave, APageIsWrittenInAFolderNearThePathLimit) {
+    TempDir dir;
+    const DeepDir deep(dir.Path(), 250);
+    const std::string page = deep.Path() + "\\a.htm";
+    TStringList buffer;
+    buffer.Add("x");
+    WritePage(page, buffer);
+    EXPECT_EQ(ReadWholeFile(page), "x\r\n");
+    WritePage(page, buffer);
+    EXPECT_EQ(EntriesIn(deep.Path()), std::vector<std::string>{"a.htm"});
+}
