@@ -1,17 +1,13 @@
 #include "FileFind.h"
 
+#include "LocaleText.h"
+#include "Paths.h"
+
 namespace {
 constexpr DWORD kVolumeLabel = 8;
 constexpr DWORD kErrorOnInvalidChars = 0x80;  // WC_ERR_INVALID_CHARS, hidden by the headers' Windows version
 constexpr DWORD kSkippedUnlessAsked =
     FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | kVolumeLabel | FILE_ATTRIBUTE_DIRECTORY;
-
-std::wstring Widen(const std::string& text) {
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    if (length > 0) MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-    return wide;
-}
 
 // Converts `name` into `out` (with its terminating zero); false when a character has no exact
 // counterpart in the code page or the result does not fit.
@@ -44,13 +40,13 @@ bool IsWindowsName(const wchar_t* name) {
 }  // namespace
 
 TFileFind::TFileFind(const std::string& pattern, DWORD attributes) : FAttributes(attributes) {
-    FHandle.Reset(FindFirstFileW(Widen(pattern).c_str(), &FData));  // after FData is made
+    FHandle.Reset(FindFirstFileW(AnsiToWide(pattern).c_str(), &FData));  // after FData is made
     FPending = static_cast<bool>(FHandle);
 }
 
 bool TFileFind::Passes() {
     return (FData.dwFileAttributes & kSkippedUnlessAsked & ~FAttributes) == 0 && IsWindowsName(FData.cFileName) &&
-           NarrowExactly(FData.cFileName, FName, static_cast<int>(sizeof FName));
+           NarrowExactly(FData.cFileName, FName, static_cast<int>(sizeof FName)) && !IsDeviceName(FName);
 }
 
 bool TFileFind::Next() {

@@ -30,3 +30,20 @@ std::string AnsiLowerCase(const std::string& text) {
 
 char AnsiUpperChar(char c) { return AnsiUpperCase(std::string(1, c))[0]; }
 char AnsiLowerChar(char c) { return AnsiLowerCase(std::string(1, c))[0]; }
+
+std::wstring AnsiToWide(const std::string& text) {
+    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(length > 0 ? length : 0), L'\0');
+    if (length > 0) MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+    return wide;
+}
+
+std::string WideToUtf8(const std::wstring& text) {
+    const int length =
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<size_t>(length > 0 ? length : 0), '\0');
+    if (length > 0)
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), length, nullptr,
+                            nullptr);
+    return bytes;
+}
