@@ -104,6 +104,7 @@ TControlsForm::TControlsForm(TComponent* owner) : TForm(owner) {
     }
 
     FileLabel = PlaceLabel(this, this, "FileLabel", 280, 290, 270, 16, "", true);
+    FileLabel->ShowAccelChar = false;  // a path shows its & as it is
     FileBtn = Place<TButton>(this, this, "FileBtn", 280, 314, 150, 25);
     FileBtn->SetCaption("Settings &file...");
     FileBtn->TabOrder = order++;
