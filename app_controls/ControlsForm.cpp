@@ -110,6 +110,9 @@ TControlsForm::TControlsForm(TComponent* owner) : TForm(owner) {
     FileBtn->TabOrder = order++;
 
     // References between components, then the handlers, as a layout sets them.
+    FlatLabel->SetFocusControl(FlatGrid);
+    TitledLabel->SetFocusControl(TitledGrid);
+    CombosLabel->SetFocusControl(DropDownCombo);
     for (TIniBoundControl* control :
          std::initializer_list<TIniBoundControl*>{SmallRadio, MediumRadio, LargeRadio, FlatGrid, TitledGrid,
                                                   DropDownCombo, SimpleCombo, ListCombo, OwnerFixedCombo,
