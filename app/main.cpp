@@ -151,6 +151,8 @@ void TTessellorForm::CreateMenu() {
 
 void TTessellorForm::FixupReferences() {
     Label4->SetFocusControl(FileListBox1);
+    Label2->SetFocusControl(DefaultDirEdit);
+    Label3->SetFocusControl(BackgroundEdit);
     DirectoryListBox1->SetFileList(FileListBox1);
     DriveComboBox1->SetDirList(DirectoryListBox1);
     for (TIniBoundControl* control : std::initializer_list<TIniBoundControl*>{

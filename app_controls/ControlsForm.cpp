@@ -104,11 +104,15 @@ TControlsForm::TControlsForm(TComponent* owner) : TForm(owner) {
     }
 
     FileLabel = PlaceLabel(this, this, "FileLabel", 280, 290, 270, 16, "", true);
+    FileLabel->ShowAccelChar = false;  // a path shows its & as it is
     FileBtn = Place<TButton>(this, this, "FileBtn", 280, 314, 150, 25);
     FileBtn->SetCaption("Settings &file...");
     FileBtn->TabOrder = order++;
 
     // References between components, then the handlers, as a layout sets them.
+    FlatLabel->SetFocusControl(FlatGrid);
+    TitledLabel->SetFocusControl(TitledGrid);
+    CombosLabel->SetFocusControl(DropDownCombo);
     for (TIniBoundControl* control :
          std::initializer_list<TIniBoundControl*>{SmallRadio, MediumRadio, LargeRadio, FlatGrid, TitledGrid,
                                                   DropDownCombo, SimpleCombo, ListCombo, OwnerFixedCombo,

@@ -127,6 +127,9 @@ TEST(MainWindow, FirstStartStaysInTheStartingDirectoryAndTheCloseBoxWritesAllSet
     EXPECT_EQ(app.TextOf(c.DefaultDir), "");
     EXPECT_EQ(app.TextOf(c.Background), "");
     EXPECT_EQ(app.TextOf(c.LastUsedDir), "");
+    // A screen reader names each edit by the label just before it in window order.
+    EXPECT_EQ(app.TextOf(GetWindow(c.DefaultDir, GW_HWNDPREV)), "Default Directory:  ");
+    EXPECT_EQ(app.TextOf(GetWindow(c.Background, GW_HWNDPREV)), "Background Image:  ");
     EXPECT_EQ(CurrentLine(c.DirList), LastElement(images.Path()));
     EXPECT_EQ(ListItems(c.FileList), (std::vector<std::string>{"a.jpg", "b.GIF"}));
     EXPECT_FALSE(FileExists(app.IniPath()));  // nothing is written before the window closes

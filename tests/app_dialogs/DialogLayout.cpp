@@ -60,7 +60,7 @@ void ExpectLayout(TForm& form, const std::vector<Placed>& table) {
         const RECT r = PlaceOf(form, p.Name);
         EXPECT_EQ(r.left, Scaled(p.Left)) << p.Name;
         EXPECT_EQ(r.top, Scaled(p.Top)) << p.Name;
-        EXPECT_EQ(r.right - r.left, p.KeepsSize ? p.Width : Scaled(p.Width)) << p.Name;
-        EXPECT_EQ(r.bottom - r.top, p.KeepsSize ? p.Height : Scaled(p.Height)) << p.Name;
+        EXPECT_EQ(r.right - r.left, Scaled(p.Width)) << p.Name;
+        EXPECT_EQ(r.bottom - r.top, Scaled(p.Height)) << p.Name;
     }
 }

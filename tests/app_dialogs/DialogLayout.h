@@ -23,12 +23,10 @@ std::vector<HWND> ThreadWindows();
 // A length of the 96-pixels-per-inch layout on this screen, as the forms scale it.
 int Scaled(int designPixels);
 
-// A layout table row at 96 pixels per inch: name, left, top, width, height; a picture keeps its
-// bitmap's size on every screen.
+// A layout table row at 96 pixels per inch: name, left, top, width, height.
 struct Placed {
     const char* Name;
     int Left, Top, Width, Height;
-    bool KeepsSize = false;
 };
 // Each control where the table puts it, scaled to this screen.
 void ExpectLayout(TForm& form, const std::vector<Placed>& table);

@@ -3,6 +3,7 @@
 // runs once per screen setting (96, 120, 144 and 192 pixels per inch).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <sstream>
 
@@ -42,9 +43,25 @@ std::vector<std::string> OutsideTheirParent(TWinControl& parent) {
     return outside;
 }
 
+// The work area of the window's monitor.
+RECT WorkArea(HWND window) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+    return monitor.rcWork;
+}
+
 void ExpectWhole(TForm& form) {
     form.Show();
     EXPECT_EQ(OutsideTheirParent(form), std::vector<std::string>{}) << form.Name;
+    // Inside the work area; one larger than that with its top left corner inside.
+    RECT r{};
+    GetWindowRect(form.Handle(), &r);
+    const RECT work = WorkArea(form.Handle());
+    EXPECT_GE(r.left, work.left) << form.Name;
+    EXPECT_GE(r.top, work.top) << form.Name;
+    EXPECT_LE(r.right, std::max(work.right, work.left + r.right - r.left)) << form.Name;
+    EXPECT_LE(r.bottom, std::max(work.bottom, work.top + r.bottom - r.top)) << form.Name;
     form.Hide();
 }
 
@@ -69,6 +86,12 @@ TEST(WholeWindow, TheMainWindowsClientAreaGrowsWithTheScreen) {
     EXPECT_EQ(main->ClientHeight(), Scaled(440));
     EXPECT_EQ(main->Left(), Scaled(222));
     EXPECT_EQ(main->Top(), Scaled(78));
+    // Shown, it stays there, or moves the least that brings it on the screen.
+    main->Show();
+    const RECT work = WorkArea(main->Handle());
+    EXPECT_EQ(main->Left(), std::min(Scaled(222), static_cast<int>(work.right) - main->Width()));
+    EXPECT_EQ(main->Top(), std::min(Scaled(78), static_cast<int>(work.bottom) - main->Height()));
+    main->Hide();
 }
 
 TEST(WholeWindow, TheMessageDialogsTextAndButtonsFitInside) {

@@ -1,4 +1,5 @@
-// Control ids stay unique within 16 bits however many controls come and go, and a command that
+// Control ids and menu commands stay unique within 16 bits however many controls and menu items
+// come and go, apart from the ids that platform controls give their own children; a command that
 // names its control reaches that control whatever its id reads as.
 #include <gtest/gtest.h>
 
@@ -8,9 +9,12 @@
 
 #include "Application.h"
 #include "Button.h"
+#include "ComboBox.h"
 #include "DialogDriver.h"
 #include "Form.h"
 #include "Label.h"
+#include "Layout.h"
+#include "Menus.h"
 #include "MessageDlg.h"
 
 namespace {
@@ -106,4 +110,40 @@ TEST(ControlId, IdsOfDestroyedWindowsAreUsedAgain) {
     again->SetParent(nullptr);
     EXPECT_EQ(again->ControlId(), 0);
     delete again;
+}
+
+TEST(ControlId, MenuCommandsOfFreedItemsAreUsedAgain) {
+    // More items made and freed than 16 bits of commands hold.
+    for (int i = 0; i < 30000; ++i) TMenuItem passing(nullptr);
+    TForm form(Application);
+    auto* menu = new TMainMenu(&form);
+    auto* go = new TMenuItem(&form);
+    int chosen = 0;
+    go->OnClick = [&chosen](TObject*) { ++chosen; };
+    menu->Add(go);
+    form.Menu = menu;
+    form.HandleNeeded();
+    PostMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(go->Command(), 0), 0);  // chosen from the menu bar
+    PumpPosted();
+    EXPECT_EQ(chosen, 1);
+}
+
+TEST(ControlId, EnterInAComboBoxsOwnEditPressesTheDefaultButton) {
+    // The dialog manager looks the default button's id up through every level of windows: it must
+    // not find the combo box's edit, which comes first, under that id.
+    TForm form(Application);
+    form.SetBounds(60, 60, 300, 100);
+    auto* combo = Place<TCustomComboBox>(&form, &form, "Combo", 10, 10, 145, 21, 0);
+    auto* ok = Place<TButton>(&form, &form, "OK", 160, 10, 75, 25, 1);
+    ok->Default = true;
+    int pressed = 0;
+    ok->OnClick = [&pressed](TObject*) { ++pressed; };
+    form.Show();
+    HWND edit = GetFocus();
+    ASSERT_TRUE(IsChild(combo->Handle(), edit));
+    PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 1);
+    PostMessageA(edit, WM_KEYUP, VK_RETURN, 0xC0000001);
+    PumpPosted();
+    EXPECT_EQ(pressed, 1);
+    form.Hide();
 }

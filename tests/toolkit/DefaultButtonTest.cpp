@@ -17,16 +17,23 @@
 
 namespace {
 
-// OK (the default button), Other and an edit, in one group of the dialog manager.
+// OK (the default button), Other and an edit, in one group of the dialog manager: on the form
+// itself or nested in a group box.
 struct ButtonsForm {
-    ButtonsForm() {
+    explicit ButtonsForm(bool nested) {
         form.SetCaption("Buttons");
         form.SetBounds(60, 60, 360, 160);
+        parent = &form;
+        if (nested) {
+            parent = new TGroupBox(&form);
+            parent->SetParent(&form);
+            parent->SetBounds(0, 0, 340, 120);
+        }
         ok = AddButton("OK", 10, 0);
         ok->Default = true;
         other = AddButton("Other", 100, 1);
         edit = new TEdit(&form);
-        edit->SetParent(&form);
+        edit->SetParent(parent);
         edit->SetBounds(100, 80, 120, 22);
         edit->TabOrder = 2;
         form.Show();
@@ -34,7 +41,7 @@ struct ButtonsForm {
     ~ButtonsForm() { form.Hide(); }
     TButton* AddButton(const char* caption, int left, int tab) {
         auto* button = new TButton(&form);
-        button->SetParent(&form);
+        button->SetParent(parent);
         button->SetCaption(caption);
         button->SetBounds(left, 20, 75, 25);
         button->TabOrder = tab;
@@ -48,8 +55,12 @@ struct ButtonsForm {
             if ((GetWindowLongPtrA(b->Handle(), GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON) drawn += b->Caption();
         return drawn;
     }
-    void Key(UINT key, bool alt = false) {
+    void Key(UINT key, bool alt = false, bool shift = false) {
         HWND focus = GetFocus();
+        BYTE keys[256];
+        GetKeyboardState(keys);
+        keys[VK_SHIFT] = shift ? 0x80 : 0;
+        SetKeyboardState(keys);
         if (alt) {
             PostMessageA(focus, WM_SYSCHAR, key, 1 << 29);
         } else {
@@ -57,9 +68,12 @@ struct ButtonsForm {
             PostMessageA(focus, WM_KEYUP, key, 0xC0000001);
         }
         PumpPosted();
+        keys[VK_SHIFT] = 0;
+        SetKeyboardState(keys);
     }
 
     TForm form{Application};
+    TWinControl* parent;
     TButton* ok;
     TButton* other;
     TEdit* edit;
@@ -69,11 +83,16 @@ struct ButtonsForm {
 // The ways the focus reaches Other from OK.
 const std::pair<const char*, std::function<void(ButtonsForm&)>> kWays[] = {
     {"Tab", [](ButtonsForm& f) { f.Key(VK_TAB); }},
+    {"Shift+Tab, through the edit",
+     [](ButtonsForm& f) {
+         f.Key(VK_TAB, false, true);
+         f.Key(VK_TAB, false, true);
+     }},
     {"arrow key", [](ButtonsForm& f) { f.Key(VK_RIGHT); }},
     {"label's accelerator",
      [](ButtonsForm& f) {
          auto* label = new TLabel(&f.form);
-         label->SetParent(&f.form);
+         label->SetParent(f.parent);
          label->SetCaption("&Target");
          label->SetBounds(10, 80, 60, 13);
          label->SetFocusControl(f.other);
@@ -92,29 +111,32 @@ const std::pair<const char*, std::function<void(ButtonsForm&)>> kWays[] = {
 }  // namespace
 
 TEST(DefaultButton, EnterPressesTheFocusedButtonHoweverTheFocusCameAndElseTheDefaultOne) {
-    for (const auto& [way, move] : kWays) {
-        SCOPED_TRACE(way);
-        ButtonsForm f;
-        ASSERT_TRUE(f.ok->Focused());
-        EXPECT_EQ(f.DrawnDefault(), "OK");
-        move(f);
-        ASSERT_TRUE(f.other->Focused());
-        EXPECT_EQ(f.pressed, "");
-        EXPECT_EQ(f.DrawnDefault(), "Other");
-        f.Key(VK_RETURN);
-        EXPECT_EQ(f.pressed, "Other");
-        f.Key(VK_SPACE);
-        EXPECT_EQ(f.pressed, "OtherOther");
-        // In the edit, Enter presses the form's default button, drawn so again.
-        f.edit->SetFocus();
-        EXPECT_EQ(f.DrawnDefault(), "OK");
-        f.Key(VK_RETURN);
-        EXPECT_EQ(f.pressed, "OtherOtherOK");
+    for (const bool nested : {false, true}) {
+        for (const auto& [way, move] : kWays) {
+            SCOPED_TRACE(std::string(way) + (nested ? ", in a group box" : ""));
+            ButtonsForm f(nested);
+            ASSERT_TRUE(f.ok->Focused());
+            EXPECT_EQ(f.DrawnDefault(), "OK");
+            move(f);
+            ASSERT_TRUE(f.other->Focused());
+            EXPECT_EQ(f.pressed, "");
+            EXPECT_EQ(f.DrawnDefault(), "Other");
+            f.Key(VK_RETURN);
+            EXPECT_EQ(f.pressed, "Other");
+            f.Key(VK_SPACE);
+            EXPECT_EQ(f.pressed, "OtherOther");
+            // Tab on to the edit: Enter there presses the form's default button, drawn so again.
+            f.Key(VK_TAB);
+            ASSERT_TRUE(f.edit->Focused());
+            EXPECT_EQ(f.DrawnDefault(), "OK");
+            f.Key(VK_RETURN);
+            EXPECT_EQ(f.pressed, "OtherOtherOK");
+        }
     }
 }
 
 TEST(DefaultButton, WithoutADefaultButtonEnterPressesTheFocusedOneAndNothingElse) {
-    ButtonsForm f;
+    ButtonsForm f(false);
     f.ok->Default = false;
     f.other->SetFocus();
     f.Key(VK_RETURN);

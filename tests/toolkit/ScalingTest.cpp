@@ -81,7 +81,7 @@ std::ostream& operator<<(std::ostream& out, const Bounds& b) {
 
 }  // namespace
 
-TEST(Scaling, PlacesSizesFontsItemHeightsAndCellSizesGrowAndPicturesKeepTheirSize) {
+TEST(Scaling, PlacesSizesFontsItemHeightsCellSizesAndPicturesGrow) {
     ScaledForm form(Application);
     const int pictureWidth = form.Picture->Width(), pictureHeight = form.Picture->Height();
     form.ScaleBy(144, 96);
@@ -98,8 +98,14 @@ TEST(Scaling, PlacesSizesFontsItemHeightsAndCellSizesGrowAndPicturesKeepTheirSiz
     EXPECT_EQ(form.Combo->ItemHeight(), 23);  // 22.5, rounded
     EXPECT_EQ(form.Grid->DefaultColWidth(), 96);
     EXPECT_EQ(form.Grid->DefaultRowHeight(), 36);
-    // The picture moves with the layout but keeps its bitmap's pixels.
-    EXPECT_EQ(BoundsOf(*form.Picture), (Bounds{375, 225, pictureWidth, pictureHeight}));
+    // The picture grows with the layout, and so does the bitmap it shows.
+    const Bounds picture{375, 225, MulDiv(pictureWidth, 3, 2), MulDiv(pictureHeight, 3, 2)};
+    EXPECT_EQ(BoundsOf(*form.Picture), picture);
+    BITMAP bitmap{};
+    GetObjectA(reinterpret_cast<HBITMAP>(SendMessageA(form.Picture->Handle(), STM_GETIMAGE, IMAGE_BITMAP, 0)),
+               sizeof bitmap, &bitmap);
+    EXPECT_EQ(bitmap.bmWidth, picture.Width);
+    EXPECT_EQ(bitmap.bmHeight, picture.Height);
 
     // The client size asked for grows by the scale; the frame is the platform's.
     EXPECT_EQ(form.ClientWidth(), 450);

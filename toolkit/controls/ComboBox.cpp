@@ -153,6 +153,14 @@ void TCustomComboBox::WndProc(TMessage& message) {
         TItemListControl::WndProc(message);
         if (FStyle == TComboBoxStyle::csSimple) FillBelowList(reinterpret_cast<HDC>(message.WParam));
         return;
+    case WM_SYSKEYDOWN:
+        // Alt+Up and Alt+Down open and close the list; every other system key (Alt+F4, F10, Alt
+        // alone) has its default handling, which Wine's combo box would swallow.
+        if (!((HIWORD(message.LParam) & KF_ALTDOWN) && (message.WParam == VK_UP || message.WParam == VK_DOWN))) {
+            message.Result = DefWindowProcA(Handle(), message.Msg, message.WParam, message.LParam);
+            return;
+        }
+        break;
     default:
         break;
     }

@@ -3,6 +3,24 @@
 #include "Bitmap.h"
 #include "Format.h"
 
+namespace {
+
+// The picture drawn at another size; the halftone mode mixes the colours of the pixels that a
+// size that is no whole multiple would otherwise drop or double unevenly.
+TGdiObject<HBITMAP> Stretched(HBITMAP picture, int width, int height) {
+    BITMAP info{};
+    GetObjectA(picture, sizeof info, &info);
+    TGdiObject<HBITMAP> result(CreateCompatibleBitmap(TClientDC().Get(), width, height));
+    if (!result) throw EOutOfResources("Not enough memory for a picture");
+    const TMemoryDC from(picture), to(result.Get());
+    SetStretchBltMode(to.Get(), HALFTONE);
+    SetBrushOrgEx(to.Get(), 0, 0, nullptr);
+    StretchBlt(to.Get(), 0, 0, width, height, from.Get(), 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+    return result;
+}
+
+}  // namespace
+
 TImage::TImage(TComponent* owner) : TWinControl(owner) { SetBounds(0, 0, 105, 105); }
 
 TImage::~TImage() {
@@ -13,8 +31,9 @@ TImage::~TImage() {
 void TImage::LoadFromResourceName(const std::string& name) {
     HBITMAP loaded = LoadBitmapA(GetModuleHandleA(nullptr), name.c_str());
     if (!loaded) throw EResNotFound(Format("Resource %s not found", name.c_str()));
-    TGdiObject<HBITMAP> previous(loaded);
-    std::swap(previous, FBitmap);  // the old one goes once the window shows the new one
+    TGdiObject<HBITMAP> previous(loaded), previousScaled;
+    std::swap(previous, FBitmap);  // the old ones go once the window shows the new one
+    std::swap(previousScaled, FScaled);
     BITMAP info{};
     GetObjectA(loaded, sizeof info, &info);
     SetBounds(Left(), Top(), info.bmWidth, info.bmHeight);
@@ -30,9 +49,14 @@ void TImage::CreateParams(TCreateParams& params) {
 }
 
 void TImage::ChangeScale(int to, int from) {
-    const int width = Width(), height = Height();
     TWinControl::ChangeScale(to, from);
-    SetBounds(Left(), Top(), width, height);
+    if (!FBitmap) return;
+    BITMAP info{};
+    GetObjectA(FBitmap.Get(), sizeof info, &info);
+    TGdiObject<HBITMAP> previous;
+    std::swap(previous, FScaled);
+    if (Width() != info.bmWidth || Height() != info.bmHeight) FScaled = Stretched(FBitmap.Get(), Width(), Height());
+    ShowBitmap();
 }
 
 void TImage::CreateWnd() {
@@ -42,7 +66,8 @@ void TImage::CreateWnd() {
 
 void TImage::ShowBitmap() {
     if (!HandleAllocated()) return;
-    SendMessageA(Handle(), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(FBitmap.Get()));
+    HBITMAP shown = FScaled ? FScaled.Get() : FBitmap.Get();
+    SendMessageA(Handle(), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(shown));
     // The control fits itself to the bitmap; keep the designed place.
     MoveWindow(Handle(), Left(), Top(), Width(), Height(), TRUE);
 }

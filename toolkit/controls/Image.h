@@ -1,6 +1,7 @@
 #pragma once
-// TImage: a picture from a named bitmap resource of the program, shown at the bitmap's own size in
-// a picture static control. The image owns the bitmap and frees it after its window lets go of it.
+// TImage: a picture from a named bitmap resource of the program, shown in a picture static control
+// at the bitmap's own size, or grown with the form when the form is scaled to the screen, as the
+// texts around it grow. The image owns its bitmaps and frees them after its window lets go of them.
 #include <string>
 
 #include "Control.h"
@@ -14,16 +15,18 @@ public:
     // Loads the bitmap resource `name` of the program and takes its size; raises EResNotFound
     // when the program has no such bitmap.
     void LoadFromResourceName(const std::string& name);
+    // The bitmap as loaded.
     HBITMAP Bitmap() const { return FBitmap.Get(); }
 
 protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
-    // Only the place: a picture keeps its bitmap's size, which sharp pixels need.
+    // Place and size; the picture is drawn anew at the new size.
     void ChangeScale(int to, int from) override;
 
 private:
     void ShowBitmap();
 
     TGdiObject<HBITMAP> FBitmap;
+    TGdiObject<HBITMAP> FScaled;  // the bitmap drawn at the control's size, when that is another
 };

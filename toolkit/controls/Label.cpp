@@ -88,6 +88,14 @@ void TLabel::WndProc(TMessage& message) {
         if (HIWORD(message.WParam) == STN_CLICKED) Click();
         return;
     }
+    if (message.Msg == WM_GETDLGCODE && !ShowAccelChar) {
+        // Wine's dialog manager takes the & of any static control as an accelerator, even of one
+        // that shows it as it is: a label that shows a path or a name answers as no static control,
+        // so that its text names no key.
+        TWinControl::WndProc(message);
+        message.Result &= ~static_cast<LRESULT>(DLGC_STATIC);
+        return;
+    }
     if (Transparent) {
         switch (message.Msg) {
         case WM_ERASEBKGND:

@@ -34,6 +34,7 @@ public:
     bool WordWrap = false;
     bool Transparent = false;
     TLabelAutoSize AutoSize{*this};
+    // Off, the caption is shown as it is (a path, a name): an & marks no accelerator.
     bool ShowAccelChar = true;
 
     TWinControl* FocusControl() const { return FFocusControl; }

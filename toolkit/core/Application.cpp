@@ -159,7 +159,14 @@ bool TApplication::ProcessMessage(MSG& msg) {
     Guarded(this, [&msg] {
         // Tab, Enter, Esc and & accelerators for the form the message belongs to.
         HWND root = GetAncestor(msg.hwnd, GA_ROOT);
-        if (root && dynamic_cast<TForm*>(TWinControl::FromHandle(root)) && IsDialogMessageA(root, &msg)) return;
+        if (root && dynamic_cast<TForm*>(TWinControl::FromHandle(root)) && IsDialogMessageA(root, &msg)) {
+            // Wine's Tab in a window that is no dialog takes the default look from every button
+            // and gives it back only to a button placed directly on the form: the form draws it
+            // again (unless the key freed the form).
+            if (auto* form = dynamic_cast<TForm*>(TWinControl::FromHandle(root)); form && msg.message == WM_KEYDOWN)
+                form->ShowDefaultButton(GetFocus());
+            return;
+        }
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     });

@@ -158,10 +158,11 @@ void TWinControl::MakeWindow() {
     }
 }
 
-TControlIds& TWinControl::FormIds() {
+TIdPool& TWinControl::FormIds() {
     TWinControl* top = this;
     while (top->Parent()) top = top->Parent();
-    if (!top->FChildIds) top->FChildIds = std::make_unique<TControlIds>();
+    if (!top->FChildIds)
+        top->FChildIds = std::make_unique<TIdPool>(kFirstControlId, kLastControlId, "Too many controls in one window");
     return *top->FChildIds;
 }
 
@@ -202,7 +203,7 @@ void TWinControl::CreateWnd() {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     HMENU menuOrId = nullptr;
     if (params.Style & WS_CHILD) {
-        TControlIds& ids = FormIds();
+        TIdPool& ids = FormIds();
         FControlId = ids.Take();
         FIdSource = &ids;
         menuOrId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(FControlId));

@@ -16,9 +16,9 @@
 #include <vector>
 
 #include "Component.h"
-#include "ControlIds.h"
 #include "Font.h"
 #include "Handles.h"
+#include "IdPool.h"
 
 struct TMessage {
     UINT Msg;
@@ -166,7 +166,7 @@ public:
     static TWinControl* FromHandle(HWND window);
     // The control with the given control id among this control's descendants.
     TWinControl* FindChildById(int id);
-    // The id of the control's child window, unique in its form (see ControlIds.h); 0 while it has
+    // The id of the control's child window, unique in its form (see IdPool.h); 0 while it has
     // no window.
     int ControlId() const { return FControlId; }
     // The control that takes the focus in this one's place (a label's FocusControl), or none.
@@ -229,14 +229,14 @@ private:
     void Bind(HWND window);
     void Unbind();
     // The ids of the form (the top-most parent) that this control's window is made in.
-    TControlIds& FormIds();
+    TIdPool& FormIds();
     void ReleaseId();
 
     HWND FHandle = nullptr;
     WNDPROC FDefWndProc = nullptr;
     int FControlId = 0;
-    TControlIds* FIdSource = nullptr;  // where FControlId came from and goes back to
-    std::unique_ptr<TControlIds> FChildIds;  // of a top-most control: the ids of its form
+    TIdPool* FIdSource = nullptr;  // where FControlId came from and goes back to
+    std::unique_ptr<TIdPool> FChildIds;  // of a top-most control: the ids of its form
     std::vector<TControl*> FControls;
     bool FCreatingChildren = false;
     TGdiObject<HBRUSH> FBrush;  // of colour FBrushColor, for WM_CTLCOLOR*

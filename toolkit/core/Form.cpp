@@ -1,5 +1,6 @@
 #include "Form.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "Application.h"
@@ -178,11 +179,24 @@ void TForm::ChangeScale(int to, int from) {
 }
 
 void TForm::PlaceOnScreen() {
-    if (Position != TPosition::poScreenCenter || FCentred) return;
-    FCentred = true;
-    const int x = (GetSystemMetrics(SM_CXSCREEN) - Width()) / 2;
-    const int y = (GetSystemMetrics(SM_CYSCREEN) - Height()) / 2;
-    SetBounds(x, y, Width(), Height());
+    if (FPlaced) return;
+    FPlaced = true;
+    int x = Left(), y = Top();
+    if (Position == TPosition::poScreenCenter) {
+        x = (GetSystemMetrics(SM_CXSCREEN) - Width()) / 2;
+        y = (GetSystemMetrics(SM_CYSCREEN) - Height()) / 2;
+    }
+    // Moved, never resized, the least that brings it inside the work area of its monitor; one
+    // larger than that keeps its top left corner inside, so that its caption can be reached.
+    const RECT place{x, y, x + Width(), y + Height()};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (GetMonitorInfoA(MonitorFromRect(&place, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        const RECT& work = monitor.rcWork;
+        x = std::max(std::min(x, static_cast<int>(work.right) - Width()), static_cast<int>(work.left));
+        y = std::max(std::min(y, static_cast<int>(work.bottom) - Height()), static_cast<int>(work.top));
+    }
+    if (x != Left() || y != Top()) SetBounds(x, y, Width(), Height());
 }
 
 void TForm::Show() {

@@ -88,6 +88,7 @@ protected:
 
 private:
     bool DoClose();
+    // Puts the form where its layout says (or centred) and then inside its monitor's work area.
     void PlaceOnScreen();
     // The room that frame, caption and menu bar take on a screen of `pixelsPerInch`.
     SIZE FrameSize(int pixelsPerInch);
@@ -103,7 +104,7 @@ private:
     TWinControl* FActiveControl = nullptr;
 
     bool FModal = false;
-    bool FCentred = false;
+    bool FPlaced = false;  // on the screen, at the first showing
     // The client size that the layout asked for, which scaling keeps to; -1 when the layout gave
     // the outer size.
     int FClientWidth = -1, FClientHeight = -1;

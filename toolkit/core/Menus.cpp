@@ -2,19 +2,29 @@
 
 #include <algorithm>
 
+#include "IdPool.h"
+
 namespace {
-UINT gNextCommand = 0xA000;  // apart from the ids of controls
+
+// One range for the commands of every menu, apart from the ids of controls.
+TIdPool& MenuCommands() {
+    static TIdPool commands(kFirstMenuCommand, kLastMenuCommand, "Too many menu items");
+    return commands;
+}
 
 // Takes the menu (passed in `param`) away from the window that shows it.
 BOOL CALLBACK DetachMenu(HWND window, LPARAM param) {
     if (GetMenu(window) == reinterpret_cast<HMENU>(param)) SetMenu(window, nullptr);
     return TRUE;
 }
-}
 
-TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), FCommand(gNextCommand++) {}
+}  // namespace
+
+TMenuItem::TMenuItem(TComponent* owner)
+    : TComponent(owner), FCommand(static_cast<UINT>(MenuCommands().Take())) {}
 
 TMenuItem::~TMenuItem() {
+    MenuCommands().Give(static_cast<int>(FCommand));
     if (FParent) FParent->FItems.erase(std::remove(FParent->FItems.begin(), FParent->FItems.end(), this),
                                        FParent->FItems.end());
     for (TMenuItem* item : FItems) item->FParent = nullptr;

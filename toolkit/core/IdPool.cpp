@@ -1,21 +1,21 @@
-#include "ControlIds.h"
+#include "IdPool.h"
 
 #include <iterator>
 
 #include "Exceptions.h"
 
-int TControlIds::Take() {
+int TIdPool::Take() {
     if (!FFreed.empty()) {
         const int id = *FFreed.begin();
         FFreed.erase(FFreed.begin());
         return id;
     }
-    if (FNext > kLast) throw EOutOfResources("Too many controls in one window");
+    if (FNext > FLast) throw EOutOfResources(FExhausted);
     return FNext++;
 }
 
-void TControlIds::Give(int id) {
-    if (id < kFirst || id >= FNext) return;
+void TIdPool::Give(int id) {
+    if (id < FFirst || id >= FNext) return;
     FFreed.insert(id);
     // Keep the set small: ids given back at the top lower the next fresh id instead.
     while (!FFreed.empty() && *FFreed.rbegin() == FNext - 1) {
