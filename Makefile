@@ -1,8 +1,7 @@
 # The two commands that do everything: `make run` and `make test`.
 # x86_64 by default, the program that runs on every machine here: see the README. Each architecture
 # has a build folder of its own, which BUILD names and which follows ARCH unless it is given.
-# Every recipe only calls scripts, none calls make again: `make -n` shows what would be done and
-# does nothing.
+# No recipe calls make again, so `make -n` shows what would be done and does nothing.
 ARCH ?= x86_64
 BUILD64 ?= build
 BUILD32 ?= build-i686
