@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Checks the release zip that `make dist` packs: it holds the 32-bit program, the 64-bit program and
-# the README; the 32-bit tessellor.exe is a PE32 program for i386 whose version resource gives
-# VERSION, and it imports nothing but DLLs that come with Windows itself; both programs' headers
-# name the oldest Windows that the README promises (Vista, 6.0), which the runtime's imports need.
+# the README; the 32-bit tessellor.exe is a PE32 program for i386, and both import nothing but DLLs
+# that come with Windows itself; both programs' headers name the oldest Windows that the README
+# promises (Vista, 6.0), which the runtime's imports need; both version resources give VERSION,
+# the program's own file name and a copyright line, and both icons hold every size Windows shows.
 #   scripts/check-release.sh ZIP VERSION
 set -uo pipefail
 zip="${1:?usage: check-release.sh ZIP VERSION}"
@@ -67,23 +68,44 @@ check_exe() {
 check_exe "$unpacked/tessellor.exe" i686-w64-mingw32-objdump pei-i386 "010b"
 check_exe "$unpacked/tessellor-x64.exe" x86_64-w64-mingw32-objdump pei-x86-64 "020b"
 
-# The version resource of the 32-bit program: the texts, and the numbers (1.01 is 1, 1, 0, 0).
-if [ -s "$unpacked/tessellor.exe" ]; then
-  resources="$(i686-w64-mingw32-windres -i "$unpacked/tessellor.exe" -O rc 2>&1)" ||
-    fail "tessellor.exe: its resources cannot be read: $resources"
+# version_text RESOURCES KEY: one text of a version resource as windres writes it out.
+version_text() { sed -nE "s/^[[:space:]]*VALUE \"$2\", \"(.*)\"[[:space:]]*$/\1/p" <<<"$1"; }
+
+# check_resources FILE WINDRES: the version resource (the texts, the numbers: 1.01 is 1, 1, 0, 0;
+# the file's own name as its original one; a copyright line) and the icon's sizes.
+check_resources() {
+  local exe="$1" windres="$2"
+  [ -s "$exe" ] || return
+  local name resources key shown
+  name="$(basename "$exe")"
+  if ! resources="$("$windres" -i "$exe" -O rc 2>&1)"; then
+    fail "$name: its resources cannot be read: $resources"
+    return
+  fi
   for key in FileVersion ProductVersion; do
-    shown="$(sed -nE "s/^[[:space:]]*VALUE \"$key\", \"(.*)\"[[:space:]]*$/\1/p" <<<"$resources")"
-    [ "$shown" = "$version" ] || fail "tessellor.exe: $key is \"$shown\", not \"$version\""
+    shown="$(version_text "$resources" "$key")"
+    [ "$shown" = "$version" ] || fail "$name: $key is \"$shown\", not \"$version\""
   done
-  major="${version%%.*}"
-  minor="${version#*.}"
-  numbers="$((10#$major)), $((10#$minor)), 0, 0"
+  shown="$(version_text "$resources" OriginalFilename)"
+  [ "$shown" = "$name" ] || fail "$name: OriginalFilename is \"$shown\", not \"$name\""
+  shown="$(version_text "$resources" LegalCopyright)"
+  [[ "$shown" == Copyright* ]] || fail "$name: LegalCopyright is \"$shown\", no copyright line"
+  local major="${version%%.*}" minor="${version#*.}"
+  local numbers="$((10#$major)), $((10#$minor)), 0, 0"
   shown="$(sed -nE 's/^[[:space:]]*FILEVERSION (.*)$/\1/p' <<<"$resources")"
-  [ "$shown" = "$numbers" ] || fail "tessellor.exe: FILEVERSION is \"$shown\", not \"$numbers\""
-fi
+  [ "$shown" = "$numbers" ] || fail "$name: FILEVERSION is \"$shown\", not \"$numbers\""
+  # The icon group lists each image as "\WWW\HHH..." in octal, 0 standing for 256; Windows picks
+  # 16 and 32 for lists and title bars, 48 and 256 for Explorer's larger views.
+  shown="$(sed -nE '/"MAINICON" 14/,/^END/s/^[[:space:]]*"\\([0-7]{3}).*Element no.*/\1/p' <<<"$resources" |
+           while read -r octal; do size=$((8#$octal)); echo $((size ? size : 256)); done | sort -n | xargs)"
+  [ "$shown" = "16 32 48 256" ] || fail "$name: the icon's sizes are \"$shown\", not \"16 32 48 256\""
+}
+
+check_resources "$unpacked/tessellor.exe" i686-w64-mingw32-windres
+check_resources "$unpacked/tessellor-x64.exe" x86_64-w64-mingw32-windres
 
 if [ "$failures" -gt 0 ]; then
   echo "$zip: $failures problem(s)"
   exit 1
 fi
-echo "$zip: tessellor.exe is a PE32 i386 program, version $version, for Windows $oldest_windows and later, importing system DLLs only"
+echo "$zip: tessellor.exe is a PE32 i386 program; both programs are version $version, for Windows $oldest_windows and later, importing system DLLs only"

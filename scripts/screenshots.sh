@@ -3,7 +3,9 @@
 # a Wine virtual desktop, which draws window frames where there is no window manager; the desktop is
 # grabbed once the window has appeared and stopped changing. Needs an X display
 # (scripts/with-display.sh). The names ending in -144 shoot the window on a screen of 144 pixels per
-# inch (the prefix's setting, set back to 96 afterwards), on a larger desktop.
+# inch (the prefix's setting, set back afterwards), on a larger desktop. The programs run from a
+# folder of their own, without settings (not with those that `make run` keeps beside the build's
+# programs), and start among the sample images, as at a first start.
 #   scripts/screenshots.sh BUILD [NAME...]
 #     names: main support product controls, and each with -144 (default: all)
 set -euo pipefail
@@ -17,6 +19,10 @@ desktop="${desktop:-1024x768}"
 wide_desktop=1280x1024
 # How long a window may take to appear and settle on a busy machine.
 timeout="${SCREENSHOT_TIMEOUT:-90}"
+programs="$build/screenshot-programs"
+rm -rf "$programs"
+mkdir -p "$programs"
+cp "$build/app/tessellor.exe" "$build/app/tessellor-controls.exe" "$programs/"
 
 # The virtual desktop's part of the screen, as a PPM file.
 grab() {
@@ -49,7 +55,7 @@ settle() {
 shoot() {
   local name="$1"
   shift
-  "$here/wine" explorer "/desktop=shot-$name,$desktop" "$@" >/dev/null 2>&1 &
+  (cd "$build/samples" && exec "$here/wine" explorer "/desktop=shot-$name,$desktop" "$@" >/dev/null 2>&1) &
   local pid=$!
   local shot="$out/$name.ppm" result=0
   if settle "$shot"; then
@@ -68,8 +74,8 @@ shoot() {
 # it is stopped once shot).
 shoot_window() {
   case "$1" in
-    main) shoot "$1" "$build/app/tessellor.exe" ;;
-    controls) shoot "$1" "$build/app/tessellor-controls.exe" ;;
+    main) shoot "$1" "$programs/tessellor.exe" ;;
+    controls) shoot "$1" "$programs/tessellor-controls.exe" ;;
     support|product) shoot "$1" "$build/tests/show_dialog.exe" "$1" "$timeout" ;;
   esac
 }
