@@ -1,6 +1,7 @@
 #include "FileFind.h"
 
-#include "CodePageText.h"
+#include "LocaleText.h"
+#include "Paths.h"
 
 namespace {
 constexpr DWORD kVolumeLabel = 8;
@@ -27,13 +28,13 @@ bool IsWindowsName(const wchar_t* name) {
 }  // namespace
 
 TFileFind::TFileFind(const std::string& pattern, DWORD attributes) : FAttributes(attributes) {
-    FHandle.Reset(FindFirstFileW(WidenFromCodePage(pattern).c_str(), &FData));  // after FData is made
+    FHandle.Reset(FindFirstFileW(AnsiToWide(pattern).c_str(), &FData));  // after FData is made
     FPending = static_cast<bool>(FHandle);
 }
 
 bool TFileFind::Passes() {
     return (FData.dwFileAttributes & kSkippedUnlessAsked & ~FAttributes) == 0 && IsWindowsName(FData.cFileName) &&
-           NarrowExactly(FData.cFileName, FName, static_cast<int>(sizeof FName));
+           NarrowExactly(FData.cFileName, FName, static_cast<int>(sizeof FName)) && !IsDeviceName(FName);
 }
 
 bool TFileFind::Next() {

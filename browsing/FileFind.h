@@ -7,7 +7,8 @@
 // here, without the platform's best-fit mapping: an entry whose name has a character that the
 // code page cannot hold is skipped, since the converted name would name another file or none
 // (a fullwidth quotation mark would come out as '"', a Greek omega as 'O', a CJK letter as '?').
-// An entry whose name Windows could not hold, as Wine passes Linux names on, is skipped too.
+// An entry whose name Windows could not hold, as Wine passes Linux names on, is skipped too, and
+// so is one that Windows takes for a device (con, nul.gif): opening it would reach the device.
 #include <windows.h>
 
 #include <string>

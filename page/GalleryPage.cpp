@@ -2,49 +2,15 @@
 
 #include <windows.h>
 
-#include "Exceptions.h"
 #include "Form.h"
-#include "Format.h"
 #include "Handles.h"
 #include "MakerAddress.h"
 #include "MessageDlg.h"
+#include "PageText.h"
 #include "Paths.h"
 #include "ScopeGuards.h"
 
 namespace {
-
-// One character of a name as page text, HTML-escaped: a browser reads "&amp;", "&copy" or "&not"
-// in a name as a character reference, and no real file name holds '"', '<' or '>'; should one
-// arrive all the same, it cannot end the attribute or the tag it stands in.
-void AppendPageChar(std::string& out, char c) {
-    switch (c) {
-        case '&': out += "&amp;"; break;
-        case '"': out += "&quot;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        default: out += c;
-    }
-}
-
-void AppendPageText(std::string& out, const std::string& name) {
-    for (char c : name) AppendPageChar(out, c);
-}
-
-// A name as the address of a picture, link or background: a browser would read '%' as the start
-// of an escape and '#' as the start of a fragment, and drops a leading blank, so these are
-// escaped; everything else is page text.
-void AppendPageAddress(std::string& out, const std::string& name) {
-    const bool leadingBlank = !name.empty() && name[0] == ' ';
-    if (leadingBlank) out += "%20";
-    for (auto c = name.begin() + (leadingBlank ? 1 : 0); c != name.end(); ++c) {
-        if (*c == '%')
-            out += "%25";
-        else if (*c == '#')
-            out += "%23";
-        else
-            AppendPageChar(out, *c);
-    }
-}
 
 std::string AsPageAddress(const std::string& name) {
     std::string address;
@@ -114,18 +80,9 @@ void SavePage(TSaveDialog& dialog, const TStrings& buffer, const std::string& st
     dialog.SetInitialDir(startDir);
     if (!dialog.Execute()) return;
     const std::string path = dialog.FileName;
-    if (FirstMatchIsFile(path) && MessageDlg("Overwrite Existing File?", TMsgDlgType::mtConfirmation, mbYes | mbNo, 0) != mrYes)
+    // A device (con.html) is no file to replace: the write refuses it without asking.
+    if (!IsDeviceName(ExtractFileName(path)) && FirstMatchIsFile(path) &&
+        MessageDlg("Overwrite Existing File?", TMsgDlgType::mtConfirmation, mbYes | mbNo, 0) != mrYes)
         return;
     WritePage(path, buffer);
-}
-
-void WritePage(const std::string& path, const TStrings& buffer) {
-    const std::string text = buffer.Text();
-    const TFileHandle file(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                       FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) throw Exception(Format("Cannot create file %s", path.c_str()));
-    DWORD written = 0;
-    const BOOL ok = text.empty() ||
-                    WriteFile(file.Get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-    if (!ok || written != text.size()) throw Exception("Stream write error");
 }

@@ -17,6 +17,9 @@ void ConfigurePageSaveDialog(TSaveDialog& dialog);
 // line of `buffer` followed by CR LF in one write. Raises "Cannot create file %s" or "Stream write error".
 void SavePage(TSaveDialog& dialog, const TStrings& buffer, const std::string& startDir);
 
-// The write of the save step: creates or empties the file at `path` and writes every line of
-// `buffer` followed by CR LF in one write. Raises "Cannot create file %s" or "Stream write error".
+// The write of the save step: writes every line of `buffer` followed by CR LF in one write to a new
+// file beside `path`, which takes the place of the file at `path` (and its attributes) only once it
+// is whole. Raises "Cannot create file %s" (a device name, a file that is read-only, held by another
+// program or no disk file, a folder that takes no new file) or "Stream write error" (a full disk),
+// leaving what was at `path` as it was.
 void WritePage(const std::string& path, const TStrings& buffer);

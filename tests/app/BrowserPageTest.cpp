@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "AppDriver.h"
+#include "Handles.h"
 #include "TestFiles.h"
 #include "UnixShell.h"
 
@@ -30,37 +31,54 @@ const unsigned char kJpeg[] = {
 
 std::string Bytes(const unsigned char* data, size_t size) { return std::string(reinterpret_cast<const char*>(data), size); }
 
-// The page that opens the gallery in a frame and, once it and its pictures have loaded, writes one
-// line per picture: "shown" or "missing", then the name the gallery shows beside it; a "mismatch"
-// line for every link whose text is not the name of the file it and its picture point at; and
-// whether the page's background loads.
-const char* const kCheckPage = R"(<!DOCTYPE html>
-<html><body>
-<iframe id="gallery" src="tessellortest.html" width="800" height="600"></iframe>
-<pre id="result">not loaded</pre>
-<script>
+// The check, run on the gallery once it and its pictures have loaded, gives one line per picture:
+// "shown" or "missing", then the name of the file its address points at; a "mismatch" line for
+// every link whose address or visible text (as a reader sees it: a no-break space looks like a
+// blank) is not that name; and whether the page's background loads.
+const char* const kCheckScript = R"(
 function fileName(url) { return decodeURIComponent(url.substring(url.lastIndexOf("/") + 1)); }
-document.getElementById("gallery").addEventListener("load", function () {
-  var doc = this.contentDocument;
+function seen(text) { return text.replace(/\u00a0/g, " "); }
+function check(doc, done) {
   var lines = [];
   var images = doc.images;
   for (var i = 0; i < images.length; i++) {
     var img = images[i];
-    var name = img.parentNode.textContent;
-    lines.push((img.complete && img.naturalWidth > 0 ? "shown " : "missing ") + name);
-    if (name !== fileName(img.src) || name !== fileName(img.parentNode.href))
-      lines.push("mismatch [" + name + "] [" + fileName(img.src) + "] [" + fileName(img.parentNode.href) + "]");
+    var file = fileName(img.src);
+    var text = img.parentNode.innerText;
+    lines.push((img.complete && img.naturalWidth > 0 ? "shown " : "missing ") + file);
+    if (file !== fileName(img.parentNode.href) || seen(text) !== seen(file))
+      lines.push("mismatch [" + text + "] [" + file + "] [" + fileName(img.parentNode.href) + "]");
   }
   lines.push("images " + images.length);
-  var show = function () { document.getElementById("result").textContent = lines.join("\n"); };
   var background = new Image();
-  background.onload = function () { lines.push("background " + fileName(background.src)); show(); };
-  background.onerror = function () { lines.push("background failed " + background.src); show(); };
+  background.onload = function () { lines.push("background " + fileName(background.src)); done(lines.join("\n")); };
+  background.onerror = function () { lines.push("background failed " + background.src); done(lines.join("\n")); };
   background.src = new URL(doc.body.getAttribute("background"), doc.baseURI).href;
-});
+}
+function show(text) {
+  var result = document.getElementById("result") || document.body.appendChild(document.createElement("pre"));
+  result.id = "result";
+  result.textContent = text;
+}
+)";
+
+// The gallery inside a frame of a page of the browser's own.
+const char* const kFramePage = R"(<!DOCTYPE html>
+<html><body>
+<iframe id="gallery" src="tessellortest.html" width="800" height="600"></iframe>
+<pre id="result">not loaded</pre>
+<script src="check.js"></script>
+<script>
+document.getElementById("gallery").addEventListener("load", function () { check(this.contentDocument, show); });
 </script>
 </body></html>
 )";
+
+// Added to a copy of the gallery that the browser opens directly: plain ASCII after the page's own
+// bytes, which leaves the browser's guess at the page's character set as it was.
+const char* const kDirectCheck =
+    "<script src=\"check.js\"></script>\r\n"
+    "<script>window.addEventListener(\"load\", function () { check(document, show); });</script>\r\n";
 
 // The page as headless Chromium has it once loaded.
 std::string DumpDom(const std::string& page, const std::string& profileDir, const std::string& output) {
@@ -103,9 +121,12 @@ TEST(BrowserPage, EveryImageOfTheSavedPageIsShownInARealBrowserUnderItsOwnName) 
         const TempDir& dir;
         ~RemovedOutside() { RemoveOutsideWine(dir.Path()); }
     } removed{images};
+    // Among them names whose code-page bytes happen to be valid UTF-8 (caf\xC3\xA9, shown as "cafÃ©").
+    const std::string background = "bg#1 \xE9t\xE9.gif";
     std::vector<std::string> names = {"a b.gif",  "tom&jerry.jpg", "hash#1.gif", "pct%41.gif",    "caf\xE9.gif",
                                       "LOUD.JPG", "100%#.Gif",     " lead.gif",  "x&amp;y.jpg",   "a&copy.gif",
-                                      "not&notit.gif", "bg#1.gif"};
+                                      "not&notit.gif", background,  "caf\xC3\xA9.gif", "na\xC3\xAFve.gif",
+                                      "M\xC3\xBCller.jpg", "\x80.gif", "no\xA0" "break.gif", "two  inner.gif"};
     for (const std::string& name : names) {
         const bool gif = name.back() == 'f' || name.back() == 'F';
         WriteWholeFile(images / name, gif ? Bytes(kGif, sizeof kGif) : Bytes(kJpeg, sizeof kJpeg));
@@ -114,7 +135,7 @@ TEST(BrowserPage, EveryImageOfTheSavedPageIsShownInARealBrowserUnderItsOwnName) 
                                                 "colon:x.gif", "tab\tx.gif", "cr\rx.gif", "lf\nx.gif", "trail.gif.",
                                                 "blank.gif ", "quote\"x.gif"}));
     AppDriver app(programDir.Path());
-    WriteWholeFile(app.IniPath(), "[Tessellor]\r\nBackgroundImage=" + (images / "bg#1.gif") + "\r\n");
+    WriteWholeFile(app.IniPath(), "[Tessellor]\r\nBackgroundImage=" + (images / background) + "\r\n");
     app.Start(images.Path());
     HWND main = app.MainWindow();
     ASSERT_NE(main, nullptr);
@@ -136,7 +157,11 @@ TEST(BrowserPage, EveryImageOfTheSavedPageIsShownInARealBrowserUnderItsOwnName) 
     app.Key(VK_RETURN);  // the proposed name, in the directory shown
     ASSERT_TRUE(app.WaitNoDialog());
     const std::string page = images / "tessellortest.html";
-    ASSERT_TRUE(WaitFor([&] { return FileExists(page) && ReadWholeFile(page).find("</HTML>") != std::string::npos; }));
+    // The page appears whole, once the program has moved it there and let go of it.
+    ASSERT_TRUE(WaitFor([&] {
+        return static_cast<bool>(TFileHandle(CreateFileA(page.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)));
+    }));
     const std::string bytes = ReadWholeFile(page);
     EXPECT_EQ(bytes.find("javascript"), std::string::npos);
     // Every line ends with CR LF, and no CR or LF stands anywhere else.
@@ -144,25 +169,35 @@ TEST(BrowserPage, EveryImageOfTheSavedPageIsShownInARealBrowserUnderItsOwnName) 
     for (size_t at = bytes.find("\r\n"); at != std::string::npos; at = bytes.find("\r\n", at + 2)) ++lineEnds;
     EXPECT_EQ(lineEnds, static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\r')));
     EXPECT_EQ(lineEnds, static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')));
+    EXPECT_TRUE(std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        << "the page is not plain ASCII";
 
-    WriteWholeFile(images / "check.html", kCheckPage);
-    const std::string dom = DumpDom(images / "check.html", profile.Path(), programDir / "dom.txt");
-    const size_t start = dom.find("<pre id=\"result\">");
-    ASSERT_NE(start, std::string::npos) << dom;
-    const std::string result = dom.substr(start, dom.find("</pre>", start) - start);
-    EXPECT_NE(result.find("images " + std::to_string(names.size())), std::string::npos) << result;
-    EXPECT_EQ(result.find("missing "), std::string::npos) << result;
-    EXPECT_EQ(result.find("mismatch "), std::string::npos) << result;
-    EXPECT_NE(result.find("\nbackground bg#1.gif"), std::string::npos) << result;
-    for (const std::string& name : names) {
-        // The dump is UTF-8; the names shown beside the pictures are those of the list.
+    // The dump is UTF-8 and writes '&' and a no-break space as references.
+    const auto asDumped = [](const std::string& name) {
         wchar_t wide[MAX_PATH] = {};
         MultiByteToWideChar(CP_ACP, 0, name.c_str(), -1, wide, MAX_PATH);
-        char utf8[MAX_PATH * 3] = {};
-        WideCharToMultiByte(CP_UTF8, 0, wide, -1, utf8, sizeof utf8, nullptr, nullptr);
-        std::string shown = std::string("shown ") + utf8 + "\n";
-        std::string escaped;  // as the dump writes the text of the result line
-        for (char c : shown) escaped += c == '&' ? std::string("&amp;") : std::string(1, c);
-        EXPECT_NE(result.find(escaped), std::string::npos) << name << "\n" << result;
+        std::string dumped;
+        for (const wchar_t* c = wide; *c; ++c) {
+            char utf8[8] = {};
+            WideCharToMultiByte(CP_UTF8, 0, c, 1, utf8, sizeof utf8, nullptr, nullptr);
+            dumped += *c == L'&' ? "&amp;" : *c == 0xA0 ? "&nbsp;" : utf8;
+        }
+        return dumped;
+    };
+    WriteWholeFile(images / "check.js", kCheckScript);
+    WriteWholeFile(images / "framed.html", kFramePage);
+    WriteWholeFile(images / "direct.html", bytes + kDirectCheck);
+    for (const char* opened : {"framed.html", "direct.html"}) {
+        SCOPED_TRACE(opened);
+        const std::string dom = DumpDom(images / opened, profile.Path(), programDir / "dom.txt");
+        const size_t start = dom.find("<pre id=\"result\">");
+        ASSERT_NE(start, std::string::npos) << dom;
+        const std::string result = dom.substr(start, dom.find("</pre>", start) - start);
+        EXPECT_NE(result.find("images " + std::to_string(names.size())), std::string::npos) << result;
+        EXPECT_EQ(result.find("missing "), std::string::npos) << result;
+        EXPECT_EQ(result.find("mismatch "), std::string::npos) << result;
+        EXPECT_NE(result.find("\nbackground " + asDumped(background)), std::string::npos) << result;
+        for (const std::string& name : names)
+            EXPECT_NE(result.find("shown " + asDumped(name) + "\n"), std::string::npos) << name << "\n" << result;
     }
 }

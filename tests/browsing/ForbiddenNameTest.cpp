@@ -1,5 +1,6 @@
 // Linux names that Windows could not hold, as Wine hands them on: neither list may show them,
-// since such a name opens something else, matches as a wildcard, breaks a page line or runs script.
+// since such a name opens something else (a device: con, nul.gif), matches as a wildcard, breaks a
+// page line or runs script.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -17,8 +18,9 @@ namespace {
 // One of each kind that Windows refuses, beside names it holds that look odd.
 const Names kForbiddenFiles = {"javascript:parent.pwned=1;.5.gif", "a?b.gif", "back\\slash.gif", "colon:x.gif",
                                "star*.jpg", "quote\"x.gif", "lt<x.gif", "gt>x.jpg", "pipe|x.gif", "tab\tx.gif",
-                               "cr\rx.gif", "lf\nx.jpg", "bell\x07.gif", "x.gif.", "x.gif ", std::string("\x1F") + ".gif"};
-const Names kHeldFiles = {" lead.gif", "x&amp;y.jpg", "[a];b,c=d+e.gif", "plain.gif", "a.b.c.gif"};
+                               "cr\rx.gif", "lf\nx.jpg", "bell\x07.gif", "x.gif.", "x.gif ", std::string("\x1F") + ".gif",
+                               "con.gif", "NUL.jpg", "Com1.gif", "lpt9.tar.gif", "aux", "CONIN$.gif"};
+const Names kHeldFiles = {" lead.gif", "x&amp;y.jpg", "[a];b,c=d+e.gif", "plain.gif", "a.b.c.gif", "com10.gif"};
 
 // The scene's directory and everything in it go from outside Wine: this process cannot reach the
 // forbidden names to remove them.
@@ -28,10 +30,11 @@ struct NameScene {
     std::string Sub() const { return dir / "sub"; }
     NameScene() {
         MakeDirectory(Sub());
-        EXPECT_TRUE(MakeOutsideWine(Sub(), kForbiddenFiles, {"trail.", "trail ", "wild*", "q?", "c:d", "t\tx"}));
+        EXPECT_TRUE(MakeOutsideWine(Sub(), kForbiddenFiles, {"trail.", "trail ", "wild*", "q?", "c:d", "t\tx", "con", "Lpt1.gif"}));
         for (const std::string& name : kHeldFiles) Touch(JoinPath(Sub(), name));
         MakeDirectory(JoinPath(Sub(), "trail"));
         MakeDirectory(JoinPath(Sub(), "ok"));
+        MakeDirectory(JoinPath(Sub(), "console"));
     }
 };
 
@@ -63,7 +66,7 @@ TEST(ForbiddenNames, TheFileListShowsOnlyNamesWindowsCouldHold) {
     // Folders as entries: "." and ".." stay, as the file list has always shown them.
     list->SetFileType({ftDirectory});
     list->SetMask("*");
-    EXPECT_EQ(Sorted(Lines(list->Items())), (Names{"[..]", "[.]", "[ok]", "[trail]"}));
+    EXPECT_EQ(Sorted(Lines(list->Items())), (Names{"[..]", "[.]", "[console]", "[ok]", "[trail]"}));
 }
 
 TEST(ForbiddenNames, TheDirectoryListShowsOnlyFoldersWindowsCouldHoldAndEachOpensItself) {
@@ -71,8 +74,8 @@ TEST(ForbiddenNames, TheDirectoryListShowsOnlyFoldersWindowsCouldHoldAndEachOpen
     LinkedLists l(scene.Sub());
     const Names lines = Lines(l.dirs->Items());
     ASSERT_GE(l.dirs->ItemIndex(), 0);
-    EXPECT_EQ(Names(lines.begin() + l.dirs->ItemIndex() + 1, lines.end()), (Names{"ok", "trail"}));
-    for (const char* folder : {"ok", "trail"}) {
+    EXPECT_EQ(Names(lines.begin() + l.dirs->ItemIndex() + 1, lines.end()), (Names{"console", "ok", "trail"}));
+    for (const char* folder : {"console", "ok", "trail"}) {
         const int line = l.dirs->Items().IndexOf(folder);
         ASSERT_GE(line, 0) << folder;
         l.dirs->SetItemIndex(line);

@@ -1,6 +1,8 @@
 // The lines of the gallery page, straight from the builder.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 #include <string>
 #include <vector>
 
@@ -70,35 +72,50 @@ TEST(PageBuilder, NamesAreWrittenUnchangedInEveryPlace) {
     EXPECT_EQ(buffer[2], "<IMG SRC=\"" + odd + "\"><BR>");
 }
 
-// A browser reads "&amp;", "&copy" or "&not" in a name as a character: every '&' of a name is
-// written as "&amp;", in the addresses, the text and the background alike.
-TEST(PageBuilder, AmpersandsAreWrittenAsReferencesInEveryPlace) {
+// Each name as the page writes it in the addresses (SRC, HREF, BACKGROUND) and as the visible text.
+TEST(PageBuilder, NamesAreEscapedAsAddressesAndAsText) {
+    ASSERT_EQ(GetACP(), 1252u) << "the names below are written in the Western code page";
+    const std::string hostile = "q\" onerror=\"alert(1)\" x=\"<b>.jpg";
+    const std::string hostileEscaped = "q&quot; onerror=&quot;alert(1)&quot; x=&quot;&lt;b&gt;.jpg";
+    const struct {
+        std::string Name, Address, Text;
+    } cases[] = {
+        // A browser reads "&amp;", "&copy" or "&not" in a name as a character.
+        {"x&amp;y.jpg", "x&amp;amp;y.jpg", "x&amp;amp;y.jpg"},
+        {"a&copy.gif", "a&amp;copy.gif", "a&amp;copy.gif"},
+        {"not&notit.gif", "not&amp;notit.gif", "not&amp;notit.gif"},
+        {"tom & jerry.GIF", "tom &amp; jerry.GIF", "tom &amp; jerry.GIF"},
+        // In an address '%' and '#' would start an escape or a fragment, and a leading blank is dropped.
+        {"hash#1.gif", "hash%231.gif", "hash#1.gif"},
+        {"pct%41.JPG", "pct%2541.JPG", "pct%41.JPG"},
+        {"100%#.gif", "100%25%23.gif", "100%#.gif"},
+        {" lead.gif", "%20lead.gif", " lead.gif"},
+        {"in side.gif", "in side.gif", "in side.gif"},
+        // A run of blanks shows as one: in the text each blank after the first is a no-break space.
+        {"  two.jpg", "%20 two.jpg", " &nbsp;two.jpg"},
+        {"two  inner.gif", "two  inner.gif", "two &nbsp;inner.gif"},
+        {"a   b.gif", "a   b.gif", "a &nbsp;&nbsp;b.gif"},
+        // No file name holds these; one that does cannot end the attribute or the tag, or open one.
+        {hostile, hostileEscaped, hostileEscaped},
+        {"#<%>.gif", "%23&lt;%25&gt;.gif", "#&lt;%&gt;.gif"},
+        // Outside ASCII the page holds UTF-8 in the addresses and character references in the text,
+        // so that no guess at its character set can change a name.
+        {"caf\xE9.gif", "caf%C3%A9.gif", "caf&#233;.gif"},
+        {"caf\xC3\xA9.gif", "caf%C3%83%C2%A9.gif", "caf&#195;&#169;.gif"},
+        {"\x80 \xA0 x.jpg", "%E2%82%AC %C2%A0 x.jpg", "&#8364; &#160; x.jpg"},
+        {"\xA0" " \xE9.gif", "%C2%A0 %C3%A9.gif", "&#160; &#233;.gif"},
+    };
     TStringList buffer;
-    BuildPage(Names({"x&amp;y.jpg", "a&copy.gif", "not&notit.gif", "tom & jerry.GIF"}), "C:\\site\\r&b&amp;.gif",
-              false, true, false, buffer);
-    ASSERT_EQ(buffer.Count(), 8);
-    EXPECT_EQ(buffer[2], BodyLine("r&amp;b&amp;amp;.gif"));
-    EXPECT_EQ(buffer[3], "<A HREF=\"x&amp;amp;y.jpg\"><IMG SRC=\"x&amp;amp;y.jpg\" BORDER=0 ALIGN=MIDDLE>x&amp;amp;y.jpg</A>");
-    EXPECT_EQ(buffer[4], "<A HREF=\"a&amp;copy.gif\"><IMG SRC=\"a&amp;copy.gif\" BORDER=0 ALIGN=MIDDLE>a&amp;copy.gif</A>");
-    EXPECT_EQ(buffer[5],
-              "<A HREF=\"not&amp;notit.gif\"><IMG SRC=\"not&amp;notit.gif\" BORDER=0 ALIGN=MIDDLE>not&amp;notit.gif</A>");
-    EXPECT_EQ(buffer[6], "<A HREF=\"tom &amp; jerry.GIF\"><IMG SRC=\"tom &amp; jerry.GIF\" BORDER=0 "
-                         "ALIGN=MIDDLE>tom &amp; jerry.GIF</A>");
-    BuildPage(Names({"a&b.gif"}), "", false, false, false, buffer);
-    EXPECT_EQ(buffer[2], "<IMG SRC=\"a&amp;b.gif\">");
-}
-
-// A browser drops blanks before an address: a name's first blank is written "%20" there, and only
-// there; later blanks stay as they are.
-TEST(PageBuilder, ALeadingBlankIsEscapedInTheAddressesOnly) {
-    TStringList buffer;
-    BuildPage(Names({" lead.gif", "  two.jpg", "in side.gif"}), "", false, true, true, buffer);
-    ASSERT_EQ(buffer.Count(), 6);
-    EXPECT_EQ(buffer[2], "<A HREF=\"%20lead.gif\"><IMG SRC=\"%20lead.gif\" BORDER=1 ALIGN=MIDDLE> lead.gif</A>");
-    EXPECT_EQ(buffer[3], "<A HREF=\"%20 two.jpg\"><IMG SRC=\"%20 two.jpg\" BORDER=1 ALIGN=MIDDLE>  two.jpg</A>");
-    EXPECT_EQ(buffer[4], "<A HREF=\"in side.gif\"><IMG SRC=\"in side.gif\" BORDER=1 ALIGN=MIDDLE>in side.gif</A>");
-    BuildPage(Names({" lead.gif"}), "", true, false, false, buffer);
-    EXPECT_EQ(buffer[2], "<IMG SRC=\"%20lead.gif\"><BR>");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        BuildPage(Names({c.Name}), "C:\\site\\" + c.Name, false, true, true, buffer);
+        EXPECT_EQ(Lines(buffer), (std::vector<std::string>{"<HTML>", kTitleLine, BodyLine(c.Address),
+                                                            "<A HREF=\"" + c.Address + "\"><IMG SRC=\"" + c.Address +
+                                                                "\" BORDER=1 ALIGN=MIDDLE>" + c.Text + "</A>",
+                                                            "</BODY></HTML>"}));
+        BuildPage(Names({c.Name}), "", true, false, false, buffer);
+        EXPECT_EQ(buffer[2], "<IMG SRC=\"" + c.Address + "\"><BR>");
+    }
 }
 
 // The background is an address as well: the same escapes as a picture's.
@@ -115,32 +132,6 @@ TEST(PageBuilder, TheBackgroundIsEscapedAsAnAddress) {
         EXPECT_EQ(Lines(buffer), (std::vector<std::string>{"<HTML>", kTitleLine, BodyLine(c.Picture), "</BODY></HTML>"}))
             << "background " << c.Text;
     }
-}
-
-TEST(PageBuilder, PercentAndHashAreEscapedInTheAddressesOnly) {
-    TStringList buffer;
-    BuildPage(Names({"hash#1.gif", "pct%41.JPG", "100%#.gif"}), "", true, true, false, buffer);
-    ASSERT_EQ(buffer.Count(), 6);
-    EXPECT_EQ(buffer[2], "<A HREF=\"hash%231.gif\"><IMG SRC=\"hash%231.gif\" BORDER=0 ALIGN=MIDDLE>hash#1.gif</A><BR>");
-    EXPECT_EQ(buffer[3], "<A HREF=\"pct%2541.JPG\"><IMG SRC=\"pct%2541.JPG\" BORDER=0 ALIGN=MIDDLE>pct%41.JPG</A><BR>");
-    EXPECT_EQ(buffer[4], "<A HREF=\"100%25%23.gif\"><IMG SRC=\"100%25%23.gif\" BORDER=0 ALIGN=MIDDLE>100%#.gif</A><BR>");
-    BuildPage(Names({"a#b%c.gif"}), "", false, false, false, buffer);
-    EXPECT_EQ(buffer[2], "<IMG SRC=\"a%23b%25c.gif\">");
-}
-
-// No file name on the platform holds these characters; a name that does all the same (a list
-// filled by other means) cannot close the attribute or the tag, or open one.
-TEST(PageBuilder, QuotesAndAngleBracketsNeverReachThePageRaw) {
-    const std::string hostile = "q\" onerror=\"alert(1)\" x=\"<b>.jpg";
-    const std::string asText = "q&quot; onerror=&quot;alert(1)&quot; x=&quot;&lt;b&gt;.jpg";
-    TStringList buffer;
-    BuildPage(Names({hostile}), "C:\\x\\\"><script>.gif", false, true, true, buffer);
-    ASSERT_EQ(buffer.Count(), 5);
-    EXPECT_EQ(buffer[2], BodyLine("&quot;&gt;&lt;script&gt;.gif"));
-    EXPECT_EQ(buffer[3], "<A HREF=\"" + asText + "\"><IMG SRC=\"" + asText + "\" BORDER=1 ALIGN=MIDDLE>" + asText + "</A>");
-    BuildPage(Names({hostile, "#<%>.gif"}), "", true, false, false, buffer);
-    EXPECT_EQ(buffer[2], "<IMG SRC=\"" + asText + "\"><BR>");
-    EXPECT_EQ(buffer[3], "<IMG SRC=\"%23&lt;%25&gt;.gif\"><BR>");
 }
 
 TEST(PageBuilder, EachRunReplacesTheWholeBuffer) {

@@ -15,6 +15,7 @@
 #include "Handles.h"
 #include "Paths.h"
 #include "TestFiles.h"
+#include "UnixShell.h"
 
 namespace {
 
@@ -125,6 +126,8 @@ TEST(PageSave, AnExistingFileIsReplacedOnlyAfterYes) {
     TempDir dir;
     const std::string old = "old content, longer than the page that replaces it\r\n";
     WriteWholeFile(dir / "old.html", old);
+    constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE;
+    SetFileAttributesA((dir / "old.html").c_str(), kKept);
     SaveWindow window;
     window.StartDir = dir.Path();
     window.Buffer.Add("one");
@@ -155,6 +158,8 @@ TEST(PageSave, AnExistingFileIsReplacedOnlyAfterYes) {
     driver.Then(AcceptProposed(again)).Then([](WindowView& w) { w.PressKey(VK_RETURN); });
     window.SaveAs();
     EXPECT_EQ(ReadWholeFile(dir / "old.html"), "one\r\ntwo\r\n");
+    EXPECT_EQ(GetFileAttributesA((dir / "old.html").c_str()) & kKept, kKept);
+    EXPECT_EQ(EntriesIn(dir.Path()), std::vector<std::string>{"old.html"});
     EXPECT_EQ(driver.Pending(), 0u);
 }
 
@@ -279,12 +284,22 @@ TEST(PageSave, FailuresReachTheErrorBoxAndChangeNothing) {
         EXPECT_EQ(ReadWholeFile(dir / "busy.html"), "kept");
     }
     {
-        SCOPED_TRACE("disk full");
+        // Wine shows a Linux device as a file; it must neither be written nor renamed over.
+        SCOPED_TRACE("no disk file");
         DialogSeen error;
         driver.SaveAs("Z:\\dev\\full").Then([](WindowView& w) { w.Press("&Yes"); }).Record(error, "OK");
         window.SaveAs();
-        expectError(error, "Stream write error.");
+        expectError(error, "Cannot create file Z:\\dev\\full.");
     }
+    // A name that Windows takes for a device is refused at once, not asked about as an existing file.
+    for (const char* device : {"con.html", "NUL.Html", "lpt1.page.htm"}) {
+        SCOPED_TRACE(device);
+        DialogSeen error;
+        driver.SaveAs(dir / device).Record(error, "OK");
+        window.SaveAs();
+        expectError(error, "Cannot create file " + (dir / device) + ".");
+    }
+    EXPECT_EQ(EntriesIn(dir.Path()), std::vector<std::string>{"busy.html"});
     EXPECT_EQ(driver.Pending(), 0u);
 }
 
@@ -306,6 +321,67 @@ TEST(PageSave, AReadOnlyFileIsNotReplaced) {
     window.SaveAs();
     EXPECT_EQ(error.Text, "Cannot create file " + (dir / "locked.html") + ".");
     EXPECT_EQ(ReadWholeFile(dir / "locked.html"), "kept");
+    EXPECT_EQ(EntriesIn(dir.Path()), std::vector<std::string>{"locked.html"});
+}
+
+namespace {
+
+// A disk of 64 KiB (a tmpfs mounted over a new folder from outside Wine) for a page to fill up.
+class SmallDisk {
+public:
+    explicit SmallDisk(const std::string& folder) : Folder(folder) {
+        MakeDirectory(folder);
+        FUnixPath = UnixPath(folder);
+        FMounted = !FUnixPath.empty() &&
+                   RunOutsideWine("mount -t tmpfs -o size=64k tessellor-test '" + FUnixPath + "'", 30000) == 0;
+    }
+    ~SmallDisk() {
+        if (FMounted) RunOutsideWine("umount -l '" + FUnixPath + "'", 30000);
+    }
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+    bool Mounted() const { return FMounted; }
+
+    const std::string Folder;
+
+private:
+    std::string FUnixPath;
+    bool FMounted = false;
+};
+
+}  // namespace
+
+TEST(PageSave, APageThatDoesNotFitLeavesTheOldOneAsItWas) {
+    TempDir dir;
+    const SmallDisk disk(dir / "small");
+    if (!disk.Mounted()) GTEST_SKIP() << "no tmpfs can be mounted here (the tests run as root)";
+    const std::string page = disk.Folder + "\\page.html";
+    const std::string old = std::string(10000, 'o') + "\r\n";
+    WriteWholeFile(page, old);
+    SaveWindow window;
+    window.StartDir = disk.Folder;
+    std::vector<std::string> names;
+    for (int i = 0; i < 2000; ++i) names.push_back("picture number " + std::to_string(i) + ".jpg");
+    window.Build(names, "", true, true, true);
+
+    DialogDriver driver;
+    DialogSeen error;
+    driver.SaveAs(page).Then([](WindowView& w) { w.Press("&Yes"); }).Record(error, "OK");
+    window.SaveAs();
+    EXPECT_EQ(error.Text, "Stream write error.");
+    EXPECT_TRUE(ReadWholeFile(page) == old) << "the old page was changed";
+    driver.SaveAs(disk.Folder + "\\new.html").Record(error, "OK");
+    window.SaveAs();
+    EXPECT_EQ(error.Text, "Stream write error.");
+    EXPECT_EQ(EntriesIn(disk.Folder), std::vector<std::string>{"page.html"});
+
+    // A page that fits takes the old one's place.
+    window.Build({"beach.jpg"}, "", false, false, false);
+    driver.SaveAs(page).Then([](WindowView& w) { w.Press("&Yes"); });
+    window.SaveAs();
+    EXPECT_EQ(ReadWholeFile(page), window.Buffer.Text());
+    EXPECT_EQ(EntriesIn(disk.Folder), std::vector<std::string>{"page.html"});
+    EXPECT_EQ(driver.Pending(), 0u);
 }
 
 TEST(SaveDialog, InitialDirDropsOneTrailingBackslashButKeepsARoot) {
@@ -320,4 +396,18 @@ TEST(SaveDialog, InitialDirDropsOneTrailingBackslashButKeepsARoot) {
         dialog.SetInitialDir(c.Given);
         EXPECT_EQ(dialog.InitialDir(), c.Kept) << "given " << c.Given;
     }
+}
+
+// The new page is made beside the old one under a name of its own: that name must fit the platform's
+// path limit wherever the page's own name does.
+TEST(PageSave, APageIsWrittenInAFolderNearThePathLimit) {
+    TempDir dir;
+    const DeepDir deep(dir.Path(), 250);
+    const std::string page = deep.Path() + "\\a.htm";
+    TStringList buffer;
+    buffer.Add("x");
+    WritePage(page, buffer);
+    EXPECT_EQ(ReadWholeFile(page), "x\r\n");
+    WritePage(page, buffer);
+    EXPECT_EQ(EntriesIn(deep.Path()), std::vector<std::string>{"a.htm"});
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 
 #include "Handles.h"
@@ -65,6 +66,19 @@ bool FileExists(const std::string& path) {
 
 void MakeDirectory(const std::string& path) {
     if (!CreateDirectoryA(path.c_str(), nullptr)) ADD_FAILURE() << "cannot make directory " << path;
+}
+
+std::vector<std::string> EntriesIn(const std::string& directory) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA data;
+    if (const TFindHandle find(FindFirstFileA((directory + "\\*").c_str(), &data)); find) {
+        do {
+            const std::string name = data.cFileName;
+            if (name != "." && name != "..") names.push_back(name);
+        } while (FindNextFileA(find.Get(), &data));
+    }
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 void RemoveTree(const std::string& path) {

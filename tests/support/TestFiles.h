@@ -1,6 +1,7 @@
 #pragma once
 // Real files for tests: a temporary directory removed with everything in it, and whole-file I/O.
 #include <string>
+#include <vector>
 
 class TempDir {
 public:
@@ -23,5 +24,7 @@ void WriteWholeFile(const std::string& path, const std::string& bytes);
 std::string ReadWholeFile(const std::string& path);
 bool FileExists(const std::string& path);
 void MakeDirectory(const std::string& path);
+// The names of the files and folders in a directory, sorted.
+std::vector<std::string> EntriesIn(const std::string& directory);
 // Removes a file or a directory tree, read-only entries included.
 void RemoveTree(const std::string& path);

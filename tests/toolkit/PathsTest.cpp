@@ -32,6 +32,19 @@ TEST(Paths, PartsUseOnlyBackslashAndColon) {
     EXPECT_EQ(ExtractFileName(std::string(300, 'x')).size(), 255u);
 }
 
+TEST(Paths, DeviceNamesInAnyCaseAndWithAnyExtension) {
+    const struct {
+        const char* Name;
+        bool Device;
+    } cases[] = {{"con", true},         {"PRN", true},        {"Aux.gif", true},     {"nul.tar.gz", true},
+                 {"com1.html", true},   {"COM9", true},       {"lpt1", true},        {"Lpt9.JPG", true},
+                 {"conin$.x", true},    {"CONOUT$", true},    {"nul .txt", true},    {"con.", true},
+                 {"com0", false},       {"lpt10.gif", false}, {"com", false},        {"console.gif", false},
+                 {"xnul.gif", false},   {"nul_.gif", false},  {".con", false},       {"conin.gif", false},
+                 {" con.gif", false},   {"", false},          {"lpt", false}};
+    for (const auto& c : cases) EXPECT_EQ(IsDeviceName(c.Name), c.Device) << c.Name;
+}
+
 TEST(Paths, UpperCasingTouchesOnlyAtoZ) {
     EXPECT_EQ(UpperCaseAZ("a.Jpg"), "A.JPG");
     EXPECT_EQ(UpperCaseAZ("\xe9t\xe9.gif"), "\xe9T\xe9.GIF");

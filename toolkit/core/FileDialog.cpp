@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "CodePageText.h"
 #include "Exceptions.h"
+#include "LocaleText.h"
 
 namespace {
 
@@ -154,11 +154,11 @@ bool TFileDialog::Execute() {
     for (char& c : filter)
         if (c == '|') c = '\0';
     filter.append(2, '\0');
-    const std::wstring wideFilter = WidenFromCodePage(filter);
-    const std::wstring title = WidenFromCodePage(Title);
-    const std::wstring initialDir = StartFolder(WidenFromCodePage(FInitialDir));
-    const std::wstring extension = WidenFromCodePage(DefaultExt);
-    const std::wstring proposed = ProposedName(WidenFromCodePage(FileName));
+    const std::wstring wideFilter = AnsiToWide(filter);
+    const std::wstring title = AnsiToWide(Title);
+    const std::wstring initialDir = StartFolder(AnsiToWide(FInitialDir));
+    const std::wstring extension = AnsiToWide(DefaultExt);
+    const std::wstring proposed = ProposedName(AnsiToWide(FileName));
     std::vector<wchar_t> name(32768, L'\0');
     proposed.copy(name.data(), std::min(proposed.size(), name.size() - 1));
 

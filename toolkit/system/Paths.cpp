@@ -25,6 +25,15 @@ std::string ExtractFileExt(const std::string& path) {
     return path.substr(dot, 255);
 }
 
+bool IsDeviceName(const std::string& name) {
+    std::string base = UpperCaseAZ(name.substr(0, name.find('.')));
+    base.erase(base.find_last_not_of(' ') + 1);
+    if (base == "CON" || base == "PRN" || base == "AUX" || base == "NUL" || base == "CONIN$" || base == "CONOUT$")
+        return true;
+    return base.size() == 4 && (base.starts_with("COM") || base.starts_with("LPT")) && base[3] >= '1' &&
+           base[3] <= '9';
+}
+
 std::string UpperCaseAZ(const std::string& text) {
     std::string result = text;
     for (char& c : result)

@@ -8,6 +8,10 @@ std::string ExtractFilePath(const std::string& path);
 std::string ExtractFileName(const std::string& path);
 // From the last '.' after the last separator to the end, dot included; empty when there is none.
 std::string ExtractFileExt(const std::string& path);
+// Whether Windows takes the file name `name` for a device rather than a file: con, prn, aux, nul,
+// com1 to com9, lpt1 to lpt9, conin$ and conout$, in any letter case, with any extension and with
+// blanks before it ("nul .txt"). Such a name opens the device in every folder.
+bool IsDeviceName(const std::string& name);
 // Converts the letters a to z, and nothing else, to upper case.
 std::string UpperCaseAZ(const std::string& text);
 // The directory, one backslash and the name; no backslash is added after one that is there.
