@@ -2,15 +2,39 @@
 
 #include <windows.h>
 
+#include <utility>
+
 #include "Exceptions.h"
+#include "Handles.h"
 #include "IntConv.h"
+#include "Paths.h"
 
 namespace {
 constexpr DWORD kReadBufferSize = 1024;
+
+// The file as the private-profile functions find it: a name without a folder lies in the Windows
+// directory.
+std::string ProfilePath(const std::string& fileName) {
+    if (fileName.find_first_of("\\/:") != std::string::npos) return fileName;
+    char windows[MAX_PATH + 1] = {};
+    const UINT length = GetWindowsDirectoryA(windows, sizeof windows);
+    return length == 0 || length >= sizeof windows ? fileName : JoinPath(std::string(windows, length), fileName);
 }
+
+}  // namespace
 
 std::string TIniFile::ReadString(const std::string& section, const std::string& key,
                                  const std::string& fallback) const {
+    // Held open for the read, shared with everyone: a file this cannot open, the profile function
+    // cannot read either, and no other program can lock it away in between.
+    const std::string path = ProfilePath(FFileName);
+    constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    const TFileHandle reading(
+        CreateFileA(path.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!reading) {
+        const DWORD attributes = GetFileAttributesA(path.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY)) FReadFailed = true;
+    }
     char buffer[kReadBufferSize] = {};
     const DWORD copied = GetPrivateProfileStringA(section.c_str(), key.c_str(), fallback.c_str(), buffer,
                                                   kReadBufferSize, FFileName.c_str());
@@ -23,6 +47,10 @@ void TIniFile::WriteString(const std::string& section, const std::string& key, c
     const bool nameBreaks = section.find_first_of(kLineBreaks) != std::string::npos ||
                             key.find_first_of(kLineBreaks) != std::string::npos;
     const std::string line = value.substr(0, value.find_first_of(kLineBreaks));
+    if (FReadFailed) {
+        if (std::exchange(FRefusalReported, true)) throw EAbort();
+        throw Exception("Settings not saved: " + FFileName + " could not be read, so it is kept as it was");
+    }
     if (nameBreaks || !WritePrivateProfileStringA(section.c_str(), key.c_str(), line.c_str(), FFileName.c_str()))
         throw Exception("Unable to write to " + FFileName);
 }

@@ -5,20 +5,8 @@
 
 namespace {
 constexpr DWORD kVolumeLabel = 8;
-constexpr DWORD kErrorOnInvalidChars = 0x80;  // WC_ERR_INVALID_CHARS, hidden by the headers' Windows version
 constexpr DWORD kSkippedUnlessAsked =
     FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | kVolumeLabel | FILE_ATTRIBUTE_DIRECTORY;
-
-// Converts `name` into `out` (with its terminating zero); false when a character has no exact
-// counterpart in the code page or the result does not fit.
-bool NarrowExactly(const wchar_t* name, char* out, int size) {
-    static const UINT codePage = GetACP();
-    if (codePage == CP_UTF8)  // every valid name converts back unchanged; only broken surrogates fail
-        return WideCharToMultiByte(CP_UTF8, kErrorOnInvalidChars, name, -1, out, size, nullptr, nullptr) > 0;
-    BOOL usedDefault = FALSE;
-    const int written = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name, -1, out, size, nullptr, &usedDefault);
-    return written > 0 && !usedDefault;
-}
 
 // Whether Windows could hold `name` as a file or folder name: no character of \ / : * ? " < > |
 // or code 1 to 31, and no dot or blank at the end ("." and ".." aside). Wine hands Linux names

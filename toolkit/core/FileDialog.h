@@ -19,7 +19,9 @@ public:
     using TComponent::TComponent;
 
     std::string Title;
-    std::string FileName;  // proposed before, the chosen full path after an accepted dialog
+    // Proposed before; after an accepted dialog, the full path chosen, with its folder in the short
+    // (8.3) form where the long path would be too long for the platform's file calls.
+    std::string FileName;
     std::string Filter;    // "description|pattern|description|pattern"
     int FilterIndex = 1;
     std::string DefaultExt;
@@ -29,7 +31,9 @@ public:
     // One trailing backslash is dropped unless a colon stands before it ("C:\" stays).
     void SetInitialDir(const std::string& directory);
 
-    // Runs the dialog modally; false when the user cancels.
+    // Runs the dialog modally; false when the user cancels. A choice whose name the program's code
+    // page cannot hold is refused: it raises, naming the path with '?' for what is missing, and
+    // FileName and FilterIndex stay as they were.
     bool Execute();
 
 protected:

@@ -4,6 +4,8 @@
 
 namespace {
 
+constexpr DWORD kErrorOnInvalidChars = 0x80;  // WC_ERR_INVALID_CHARS, hidden by the headers' Windows version
+
 int Compare(DWORD flags, const std::string& a, const std::string& b) {
     const int result = CompareStringA(LOCALE_USER_DEFAULT, flags, a.data(), static_cast<int>(a.size()), b.data(),
                                       static_cast<int>(b.size()));
@@ -46,4 +48,33 @@ std::string WideToUtf8(const std::wstring& text) {
         WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), length, nullptr,
                             nullptr);
     return bytes;
+}
+
+bool NarrowExactly(const wchar_t* text, char* out, int size) {
+    static const UINT codePage = GetACP();
+    if (codePage == CP_UTF8)  // every valid text converts back unchanged; only broken surrogates fail
+        return WideCharToMultiByte(CP_UTF8, kErrorOnInvalidChars, text, -1, out, size, nullptr, nullptr) > 0;
+    BOOL usedDefault = FALSE;
+    const int written = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text, -1, out, size, nullptr, &usedDefault);
+    return written > 0 && !usedDefault;
+}
+
+bool NarrowExactly(const std::wstring& text, std::string& out) {
+    // Two bytes a character at most (double-byte code pages); four in UTF-8.
+    std::string buffer(4 * text.size() + 1, '\0');
+    if (!NarrowExactly(text.c_str(), buffer.data(), static_cast<int>(buffer.size()))) return false;
+    buffer.resize(buffer.find('\0'));
+    out = std::move(buffer);
+    return true;
+}
+
+std::string NarrowShowingMissing(const std::wstring& text) {
+    const bool utf8 = GetACP() == CP_UTF8;  // takes no default character; a broken surrogate shows as U+FFFD
+    const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    const char* const missing = utf8 ? nullptr : "?";
+    const int size = static_cast<int>(text.size());
+    const int length = WideCharToMultiByte(CP_ACP, flags, text.data(), size, nullptr, 0, missing, nullptr);
+    std::string narrow(static_cast<size_t>(length > 0 ? length : 0), '\0');
+    if (length > 0) WideCharToMultiByte(CP_ACP, flags, text.data(), size, narrow.data(), length, missing, nullptr);
+    return narrow;
 }
