@@ -5,6 +5,7 @@
 // until its window shows is the floor of the real program's start until its main window shows.
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,7 @@ const TChildWindow kChildren[] = {
 HWND MainWindow = nullptr;
 HWND Generate = nullptr;
 WNDPROC GroupBoxProc = nullptr;
+int CurrentLine = 0;  // the directory list's line of the current folder
 
 // The lists' glyphs, the drives' in the order of the drive kinds from DRIVE_REMOVABLE on.
 struct TGlyphs {
@@ -73,11 +75,27 @@ struct TGlyphs {
     TGdiObject<HBITMAP> Drives[5] = {Load("FLOPPY"), Load("HARD"), Load("NETWORK"), Load("CDROM"), Load("RAM")};
 };
 
-// The group boxes hand their children's drawing and commands on to the main window.
+// The group boxes hand their children's drawing, colours and commands on to the main window, and
+// paint their ground in the face colour.
 LRESULT CALLBACK GroupProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_DRAWITEM || message == WM_MEASUREITEM || message == WM_COMMAND)
+    switch (message) {
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM:
+    case WM_COMMAND:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
         return SendMessageA(MainWindow, message, wParam, lParam);
-    return CallWindowProcA(GroupBoxProc, window, message, wParam, lParam);
+    case WM_ERASEBKGND: {
+        RECT client;
+        GetClientRect(window, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
+        return TRUE;
+    }
+    default:
+        return CallWindowProcA(GroupBoxProc, window, message, wParam, lParam);
+    }
 }
 
 // A line of an owner-drawn list: its glyph (the item's data), then its text.
@@ -85,13 +103,17 @@ void DrawLine(const DRAWITEMSTRUCT& item) {
     if (item.itemID == static_cast<UINT>(-1)) return;
     const bool selected = item.itemState & ODS_SELECTED;
     FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
-    int x = item.rcItem.left + 2;
+    // The directory list's lines step in by level; its subdirectories stand one in from the current line.
+    const bool folders = item.CtlID == kDirListId;
+    int x = item.rcItem.left + 2 + (folders ? 4 * std::min<int>(static_cast<int>(item.itemID), CurrentLine + 1) : 0);
     if (const auto glyph = reinterpret_cast<HBITMAP>(item.itemData)) {
         BITMAP size{};
         GetObjectA(glyph, sizeof size, &size);
+        // Its bottom-left pixel's colour is left out.
         const TMemoryDC memory(glyph);
-        BitBlt(item.hDC, x, (item.rcItem.top + item.rcItem.bottom - size.bmHeight) / 2, size.bmWidth, size.bmHeight,
-               memory.Get(), 0, 0, SRCCOPY);
+        GdiTransparentBlt(item.hDC, x, (item.rcItem.top + item.rcItem.bottom - size.bmHeight) / 2, size.bmWidth,
+                          size.bmHeight, memory.Get(), 0, 0, size.bmWidth, size.bmHeight,
+                          GetPixel(memory.Get(), 0, size.bmHeight - 1));
         x += size.bmWidth + 4;
     }
     char text[MAX_PATH * 2] = {};
@@ -189,10 +211,10 @@ void FillFolderLists(const TGlyphs& glyphs, HWND dirList, HWND fileList, const s
     for (size_t end = current.find('\\'); end != std::string::npos && end + 1 < current.size();
          start = end + 1, end = current.find('\\', start))
         AddLine(dirList, current.substr(start, end - start + (start == 0 ? 1 : 0)), glyphs.OpenFolder.Get());
-    const LRESULT currentLine = SendMessageA(dirList, LB_GETCOUNT, 0, 0);
+    CurrentLine = static_cast<int>(SendMessageA(dirList, LB_GETCOUNT, 0, 0));
     AddLine(dirList, current.substr(start), glyphs.CurrentFolder.Get());
     for (const std::string& name : subdirectories) AddLine(dirList, name, glyphs.ClosedFolder.Get());
-    SendMessageA(dirList, LB_SETCURSEL, currentLine, 0);
+    SendMessageA(dirList, LB_SETCURSEL, CurrentLine, 0);
     SendMessageA(dirList, WM_SETREDRAW, TRUE, 0);
     FillListBox(fileList, images);
 }
