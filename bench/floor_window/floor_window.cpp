@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "FloorDrives.h"
 #include "FloorList.h"
 #include "FloorProgram.h"
 #include "Handles.h"
@@ -161,14 +162,7 @@ HMENU MakeMenu() {
 
 // Every drive of a kind that is listed, as "c: [label]" with its glyph; the current one selected.
 void FillDrives(const TGlyphs& glyphs, HWND combo, char currentDrive) {
-    const UINT oldMode = SetErrorMode(SEM_FAILCRITICALERRORS);
-    const DWORD drives = GetLogicalDrives();
-    for (int n = 0; n < 26; ++n) {
-        if (!(drives & (1u << n))) continue;
-        char root[] = "a:\\";
-        root[0] = static_cast<char>('a' + n);
-        const UINT kind = GetDriveTypeA(root);
-        if (kind < DRIVE_REMOVABLE || kind > DRIVE_RAMDISK) continue;
+    ForEachListedDrive([&](const char* root, UINT kind) {
         std::string text = {root[0], ':'};
         if (kind != DRIVE_REMOVABLE) {
             char label[MAX_PATH + 1] = {};
@@ -179,8 +173,7 @@ void FillDrives(const TGlyphs& glyphs, HWND combo, char currentDrive) {
         const LRESULT at = SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
         SendMessageA(combo, CB_SETITEMDATA, at, reinterpret_cast<LPARAM>(glyphs.Drives[kind - DRIVE_REMOVABLE].Get()));
         if (root[0] == (currentDrive | 0x20)) SendMessageA(combo, CB_SETCURSEL, at, 0);
-    }
-    SetErrorMode(oldMode);
+    });
 }
 
 // A line of the directory list.
