@@ -5,30 +5,23 @@
 
 #include <algorithm>
 
+#include "FloorDrives.h"
 #include "Format.h"
 
 namespace {
 
 double DriveFloorSeconds(int& count) {
     const double start = Now();
-    const UINT oldMode = SetErrorMode(SEM_FAILCRITICALERRORS);
     count = 0;
-    const DWORD drives = GetLogicalDrives();
-    for (int n = 0; n < 26; ++n) {
-        if (!(drives & (1u << n))) continue;
-        char root[] = "a:\\";
-        root[0] = static_cast<char>('a' + n);
-        const UINT kind = GetDriveTypeA(root);
-        if (kind == DRIVE_UNKNOWN || kind == DRIVE_NO_ROOT_DIR) continue;
+    ForEachListedDrive([&](const char* root, UINT kind) {
         ++count;
-        if (kind == DRIVE_REMOVABLE) continue;
+        if (kind == DRIVE_REMOVABLE) return;
         char name[261] = {};
         DWORD size = sizeof name;
         const char local[] = {root[0], ':', '\0'};
-        if (kind == DRIVE_REMOTE && WNetGetConnectionA(local, name, &size) == NO_ERROR) continue;
+        if (kind == DRIVE_REMOTE && WNetGetConnectionA(local, name, &size) == NO_ERROR) return;
         GetVolumeInformationA(root, name, sizeof name, nullptr, nullptr, nullptr, nullptr, 0);
-    }
-    SetErrorMode(oldMode);
+    });
     return Now() - start;
 }
 

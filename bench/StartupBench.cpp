@@ -42,7 +42,7 @@ std::vector<TBenchRow> StartupRows(const TStartupSetup& setup, int runs) {
     }
     if (failed) row.Remark = "(a start did not settle)";
     if (!showsDefaultDir) row.Remark += " (settings not shown)";
-    shownRow.Goal = 1.3;
+    shownRow.Goal = 1.2;
     row.Goal = 1.3;
     return {shownRow, row};
 }
@@ -65,6 +65,6 @@ TBenchRow MemoryRow(const TStartupSetup& setup) {
     row.Floor = static_cast<double>(floorPeak) / 1e9;
     row.Remark = Format("(%s against %s; settled in %.1f s against %.1f s)", Megabytes(programPeak).c_str(),
                         Megabytes(floorPeak).c_str(), programSeconds, floorSeconds);
-    row.Goal = 1.5;
+    row.Goal = 1.3;
     return row;
 }

@@ -7,6 +7,7 @@
 #include "Exceptions.h"
 #include "FileFind.h"
 #include "FileListBox.h"
+#include "FileListRead.h"
 #include "ListGlyphs.h"
 #include "LocaleText.h"
 #include "Paths.h"
@@ -54,9 +55,13 @@ void TDirectoryListBox::Rescan() {
         }
         Items().AddObject(rest, FFolderCurrentGlyph.get());
 
+        // A move's read gives the file list its entries too, so that it need not read the directory again.
+        std::unique_ptr<TFileListRead> filesRead =
+            FMoving && FFileList ? TFileListRead::Along(*FFileList, FCurrentDir) : nullptr;
         std::vector<std::string> subdirectories;
         TFileFind find(JoinPath(FCurrentDir, "*.*"), FILE_ATTRIBUTE_DIRECTORY);
         while (find.Next()) {
+            if (filesRead) filesRead->Offer(find);
             std::string name = find.Name();
             if ((find.Attributes() & FILE_ATTRIBUTE_DIRECTORY) && name != "." && name != "..")
                 subdirectories.push_back(std::move(name));
@@ -71,6 +76,7 @@ void TDirectoryListBox::Rescan() {
             Items().AddObject(name, FFolderClosedGlyph.get());
             previous = &name;
         }
+        FFilesRead = std::move(filesRead);
     }
     if (HandleAllocated()) SetItemIndex(CurrentLine());
 }
@@ -105,17 +111,23 @@ void TDirectoryListBox::MoveToDrive(char letter) {
     if (AnsiUpperChar(letter) == AnsiUpperChar(DriveLetter())) return;
     ChangeDir(std::string(1, letter) + ":");
     FCurrentDir = GetCurrentDir();
-    if (!FSwitchingDrive) {
-        Rescan();
-        NotifyChange();
-    }
+    if (!FSwitchingDrive) RescanAndNotify();
 }
 
 void TDirectoryListBox::EnterDir(const std::string& path) {
     FCurrentDir = EnterDirFrom(FCurrentDir, path);
+    RescanAndNotify();
+}
+
+// The file list, moved along, takes what the read found for it; what it leaves ends with the move.
+void TDirectoryListBox::RescanAndNotify() {
+    const TRestore moving(FMoving, true);
+    const TAtScopeExit dropFilesRead([this] { FFilesRead.reset(); });
     Rescan();
     NotifyChange();
 }
+
+std::unique_ptr<TFileListRead> TDirectoryListBox::TakeFilesRead() { return std::move(FFilesRead); }
 
 void TDirectoryListBox::NotifyChange() {
     if (FFileList) FFileList->SetCurrentDir(FCurrentDir);

@@ -11,6 +11,7 @@
 #include "ListBox.h"
 
 class TFileListBox;
+class TFileListRead;
 class TDriveComboBox;
 
 class TDirectoryListBox : public TCustomListBox {
@@ -63,6 +64,9 @@ protected:
 
 private:
     void EnterDir(const std::string& path);
+    void RescanAndNotify();
+    // What this move's read of the directory found for the file list, taken once.
+    std::unique_ptr<TFileListRead> TakeFilesRead();
     void UpdateLabel();
     void FitItemHeight();
     int CurrentLine() const;
@@ -72,10 +76,13 @@ private:
     TLabel* FDirLabel = nullptr;
     bool FSwitchingDrive = false;
     bool FFollowing = false;
+    bool FMoving = false;
     bool FCasePreserved = false;
     bool FCaseSensitiveVolume = false;
     std::unique_ptr<TBitmap> FFolderClosedGlyph, FFolderOpenGlyph, FFolderCurrentGlyph;
     std::string FCurrentDir;
+    std::unique_ptr<TFileListRead> FFilesRead;
 
     friend class TDriveComboBox;  // sets and clears DriveListLink
+    friend class TFileListBox;    // takes the files read
 };

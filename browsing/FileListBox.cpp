@@ -2,19 +2,17 @@
 
 #include <windows.h>
 
-#include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "BrowsePaths.h"
 #include "DirectoryListBox.h"
 #include "Exceptions.h"
-#include "FileFind.h"
+#include "FileListRead.h"
 #include "ListGlyphs.h"
 #include "Format.h"
-#include "MaskPieces.h"
 #include "LocaleText.h"
 #include "Paths.h"
-#include "Screen.h"
 #include "ScopeGuards.h"
 #include "TextOrder.h"
 
@@ -25,8 +23,6 @@ bool IsProgramExtension(const std::string& name) {
     const std::string ext = AnsiLowerCase(dot == std::string::npos ? std::string() : name.substr(dot));
     return ext == ".exe" || ext == ".com" || ext == ".bat" || ext == ".pif";
 }
-
-constexpr int kHourGlassPosition = 100;
 
 }  // namespace
 
@@ -68,30 +64,23 @@ void TFileListBox::SetFileType(TFileType type) {
 
 void TFileListBox::Rescan() {
     if (!HandleAllocated()) return;
-    DWORD attributes = 0;
-    for (TFileAttr a : {ftReadOnly, ftHidden, ftSystem, ftVolumeID, ftDirectory, ftArchive})
-        if (FFileType.Contains(a)) attributes |= 1u << a;
     ChangeDir(FCurrentDir);
     Items().Clear();
     {
-        // The hour glass shown meanwhile gives way to the cursor of before, however the read ends.
-        const TAtScopeExit restoreCursor([saved = Screen->Cursor()] { Screen->SetCursor(saved); });
-        std::vector<TFoundEntry> found;
-        TInsertPositionWatch hourGlass(kHourGlassPosition, Sorted());
-        const std::vector<std::string> pieces = SplitMask(FMask);
-        // Every piece of the platform's search reads the whole directory: when the file list can
-        // match the pieces itself, it reads the directory once.
-        const bool once = pieces.size() > 1 && std::all_of(pieces.begin(), pieces.end(), IsExtensionPattern);
-        if (once)
-            CollectEntriesOnce(pieces, attributes, found, hourGlass);
-        else
-            for (const std::string& piece : pieces) CollectEntries(piece, attributes, found, hourGlass);
-        InsertEntries(found);
+        // The directory list's read of this directory in the same move, when it stands for the
+        // list's own; one not taken puts the cursor back before the list's own read remembers it.
+        std::unique_ptr<TFileListRead> read = FDirListLink ? FDirListLink->TakeFilesRead() : nullptr;
+        if (read && !read->StandsFor(*this)) read.reset();
+        if (!read) {
+            read = std::make_unique<TFileListRead>(*this, FCurrentDir);
+            read->Read();
+        }
+        InsertEntries(read->TakeEntries());
     }
     NotifyChange();
 }
 
-bool TFileListBox::MakeEntry(const char* name, DWORD entryAttributes, DWORD attributes, TFoundEntry& entry) const {
+bool TFileListBox::MakeEntry(const char* name, DWORD entryAttributes, DWORD attributes, TFileListEntry& entry) const {
     if (!FFileType.Contains(ftNormal) && (entryAttributes & attributes) == 0) return false;
     if (entryAttributes & FILE_ATTRIBUTE_DIRECTORY) {
         entry = {Format("[%s]", name), FShowGlyphs ? FFolderGlyph.get() : nullptr};
@@ -102,51 +91,13 @@ bool TFileListBox::MakeEntry(const char* name, DWORD entryAttributes, DWORD attr
     return true;
 }
 
-// From the entry that lands on position 100 on, the hourglass shows while the rest is read.
-void TFileListBox::Found(TFoundEntry&& entry, std::vector<TFoundEntry>& found, TInsertPositionWatch& hourGlass) {
-    found.push_back(std::move(entry));
-    if (Screen->Cursor() != crHourGlass && hourGlass.Lands(found.back().Text)) Screen->SetCursor(crHourGlass);
-}
-
-void TFileListBox::CollectEntries(const std::string& pattern, DWORD attributes, std::vector<TFoundEntry>& found,
-                                  TInsertPositionWatch& hourGlass) {
-    if (pattern.empty()) return;  // an empty pattern matches nothing
-    TFileFind find(pattern, attributes);
-    TFoundEntry entry;
-    while (find.Next())
-        if (MakeEntry(find.Name(), find.Attributes(), attributes, entry)) Found(std::move(entry), found, hourGlass);
-}
-
-// The entries of the first piece come in as they are read; those of the later pieces wait, each
-// piece's in the order read, and follow in the order of the pieces, as separate reads give them.
-void TFileListBox::CollectEntriesOnce(const std::vector<std::string>& pieces, DWORD attributes,
-                                      std::vector<TFoundEntry>& found, TInsertPositionWatch& hourGlass) {
-    std::vector<std::vector<TFoundEntry>> later(pieces.size());
-    TFileFind find("*", attributes);
-    TFoundEntry entry;
-    while (find.Next()) {
-        bool made = false;
-        for (size_t piece = 0; piece < pieces.size(); ++piece) {
-            if (!MatchesExtensionPattern(pieces[piece], find.WideName(), find.ShortName())) continue;
-            if (!made && !MakeEntry(find.Name(), find.Attributes(), attributes, entry)) break;
-            made = true;
-            if (piece == 0)
-                Found(TFoundEntry(entry), found, hourGlass);
-            else
-                later[piece].push_back(entry);
-        }
-    }
-    for (std::vector<TFoundEntry>& entries : later)
-        for (TFoundEntry& laterEntry : entries) Found(std::move(laterEntry), found, hourGlass);
-}
-
 // The entries go into the list in the order in which they were found, each at its sorted
 // position. In a sorted list the lines are added in their final order, which gives the same lines,
 // order and positions as adding them one by one, without the platform list moving its lines for
 // every insertion.
-void TFileListBox::InsertEntries(std::vector<TFoundEntry>& found) {
+void TFileListBox::InsertEntries(std::vector<TFileListEntry> found) {
     if (!Sorted()) {
-        for (const TFoundEntry& entry : found) Items().AddObject(entry.Text, entry.Glyph);
+        for (const TFileListEntry& entry : found) Items().AddObject(entry.Text, entry.Glyph);
         return;
     }
     // Final order: ascending ignoring case; equal texts in the order found (each after the ones before).
@@ -156,7 +107,7 @@ void TFileListBox::InsertEntries(std::vector<TFoundEntry>& found) {
     std::vector<std::pair<std::string, TObject*>> lines;
     lines.reserve(found.size());
     for (int index : order) lines.emplace_back(std::move(found[index].Text), found[index].Glyph);
-    std::vector<TFoundEntry>().swap(found);
+    std::vector<TFileListEntry>().swap(found);
     const TUpdateScope update(Items());
     Items().AppendLines(lines);
 }

@@ -10,7 +10,6 @@
 
 #include "Bitmap.h"
 #include "Edit.h"
-#include "InsertPositionWatch.h"
 #include "ListBox.h"
 
 enum TFileAttr { ftReadOnly, ftHidden, ftSystem, ftVolumeID, ftDirectory, ftArchive, ftNormal };
@@ -28,6 +27,12 @@ public:
 
 private:
     uint8_t FBits = 0;
+};
+
+// One line of a file list as read from the directory: its text and its glyph.
+struct TFileListEntry {
+    std::string Text;
+    TObject* Glyph;
 };
 
 class TDirectoryListBox;
@@ -77,19 +82,9 @@ protected:
     virtual void NotifyChange();
 
 private:
-    struct TFoundEntry {
-        std::string Text;
-        TObject* Glyph;
-    };
-    void CollectEntries(const std::string& pattern, DWORD attributes, std::vector<TFoundEntry>& found,
-                        TInsertPositionWatch& hourGlass);
-    // The same entries as CollectEntries for each piece in turn, from one read of the directory.
-    void CollectEntriesOnce(const std::vector<std::string>& pieces, DWORD attributes,
-                            std::vector<TFoundEntry>& found, TInsertPositionWatch& hourGlass);
-    // The entry for a found name, or false when the attribute filter leaves it out.
-    bool MakeEntry(const char* name, DWORD entryAttributes, DWORD attributes, TFoundEntry& entry) const;
-    void Found(TFoundEntry&& entry, std::vector<TFoundEntry>& found, TInsertPositionWatch& hourGlass);
-    void InsertEntries(std::vector<TFoundEntry>& found);
+    // The entry for a found name, or false when the file type leaves it out.
+    bool MakeEntry(const char* name, DWORD entryAttributes, DWORD attributes, TFileListEntry& entry) const;
+    void InsertEntries(std::vector<TFileListEntry> found);
     void SelectByName(const std::string& name);
     void FitItemHeight();
 
@@ -103,4 +98,5 @@ private:
     bool FShowGlyphs = false;
 
     friend class TDirectoryListBox;  // sets and clears DirListLink
+    friend class TFileListRead;      // makes the entries
 };

@@ -3,18 +3,20 @@
 // message loop that runs it, in plain Win32 calls.
 #include <windows.h>
 
-// The window, not shown yet, of a class of its own with `windowProc`; none when the class or the
-// window cannot be made.
-inline HWND MakeFloorWindow(HINSTANCE instance, WNDPROC windowProc, const char* className, const char* caption) {
+// The window, not shown yet, of a class of its own with `windowProc`, with the icon and menu given;
+// none when the class or the window cannot be made.
+inline HWND MakeFloorWindow(HINSTANCE instance, WNDPROC windowProc, const char* className, const char* caption,
+                            HICON icon = nullptr, HMENU menu = nullptr) {
     WNDCLASSA windowClass{};
+    windowClass.hIcon = icon;
     windowClass.lpfnWndProc = windowProc;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = className;
     if (!RegisterClassA(&windowClass)) return nullptr;
-    return CreateWindowExA(0, className, caption, WS_OVERLAPPEDWINDOW, 222, 78, 447, 486, nullptr, nullptr, instance,
-                           nullptr);
+    return CreateWindowExA(0, className, caption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 222, 78, 447, 486, nullptr,
+                           menu, instance, nullptr);
 }
 
 // Shows the window and runs the message loop until the program quits.

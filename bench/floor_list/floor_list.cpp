@@ -5,10 +5,10 @@
 // folder listed.
 #include <windows.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "FloorList.h"
 #include "FloorProgram.h"
 #include "Handles.h"
 
@@ -19,24 +19,14 @@ HWND List = nullptr;
 
 void FillList() {
     std::vector<std::string> names;
-    size_t bytes = 0;
     WIN32_FIND_DATAA data;
     if (const TFindHandle find(FindFirstFileA("*", &data)); find) {
         do {
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
-            names.emplace_back(data.cFileName);
-            bytes += names.back().size() + 1;
+            if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.emplace_back(data.cFileName);
         } while (FindNextFileA(find.Get(), &data));
     }
-    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()), b.data(),
-                              static_cast<int>(b.size())) == CSTR_LESS_THAN;
-    });
-    SendMessageA(List, WM_SETREDRAW, FALSE, 0);
-    SendMessageA(List, LB_INITSTORAGE, names.size(), bytes);
-    for (const std::string& name : names) SendMessageA(List, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
-    SendMessageA(List, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(List, nullptr, TRUE);
+    SortIgnoringCase(names);
+    FillListBox(List, names);
 }
 
 LRESULT CALLBACK FloorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "Application.h"
+#include "Handles.h"
 #include "Paths.h"
 
 HostForm::HostForm() : TForm(Application), FSavedDir(GetCurrentDir()) {
@@ -27,6 +28,19 @@ std::vector<std::string> Lines(const TStrings& items) {
 void Touch(const std::string& path, unsigned attributes) {
     WriteWholeFile(path, "");
     if (attributes) SetFileAttributesA(path.c_str(), attributes);
+}
+
+void AgeDirectory(const std::string& path) {
+    const TFileHandle dir(CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                      FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    ASSERT_TRUE(dir) << path;
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    ULARGE_INTEGER time{{now.dwLowDateTime, now.dwHighDateTime}};
+    time.QuadPart -= 3600ULL * 10'000'000ULL;
+    const FILETIME hourAgo{time.LowPart, time.HighPart};
+    ASSERT_TRUE(SetFileTime(dir.Get(), nullptr, nullptr, &hourAgo));
 }
 
 CursorLog::CursorLog() {

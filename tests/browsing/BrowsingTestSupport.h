@@ -40,6 +40,8 @@ struct LinkedLists {
 
 std::vector<std::string> Lines(const TStrings& items);
 void Touch(const std::string& path, unsigned attributes = 0);
+// Sets a directory's last write an hour back, as of a folder that has stood a while.
+void AgeDirectory(const std::string& path);
 
 // Every change of the screen cursor while it lives.
 class CursorLog {

@@ -1,13 +1,18 @@
 // A mask of several extensions is matched by the file list itself, from one read of the directory:
 // it must give exactly the lines that the platform's search of each piece gives. A mask with an
-// empty piece at its end still reads piece by piece, and adds nothing more.
+// empty piece at its end still reads piece by piece, and adds nothing more. A folder opened in the
+// directory list is read once for both lists: the file list's lines must be those of its own read.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+
 #include "BrowsingTestSupport.h"
 #include "Handles.h"
 #include "MaskPieces.h"
+#include "ScopeGuards.h"
 
 using Names = std::vector<std::string>;
 
@@ -41,13 +46,24 @@ TEST(MaskRead, OneReadGivesTheLinesOfTheSearchPerPieceOnAwkwardNames) {
     TouchWide(dir.Path(), L"w.\x017Fif");     // a long s
     TouchWide(dir.Path(), L"y.gi\x212A");      // the Kelvin sign
 
+    AgeDirectory(dir.Path());
+
     HostForm form;
     auto* list = new TFileListBox(&form);
     list->SetCurrentDir(dir.Path());
     list->SetParent(&form);
+    auto* dirs = new TDirectoryListBox(&form);
+    dirs->SetCurrentDir(dir.Path());
+    dirs->SetParent(&form);
+    dirs->SetFileList(list);
     form.Show();
     const auto read = [&](const std::string& mask) {
         list->SetMask(mask);
+        return Lines(list->Items());
+    };
+    const auto opened = [&] {
+        dirs->SetCurrentDir("..");
+        dirs->SetCurrentDir(dir.Path());
         return Lines(list->Items());
     };
     for (TFileType type : {TFileType{ftNormal}, TFileType{ftNormal, ftHidden}, TFileType{ftNormal, ftSystem},
@@ -58,6 +74,7 @@ TEST(MaskRead, OneReadGivesTheLinesOfTheSearchPerPieceOnAwkwardNames) {
                                        "*.gi;*.jp;*.g1f", "*.gifx;*.jpgs;*.bak", "*.gif;*.jpgx;*.gif2"}) {
             ASSERT_TRUE(IsExtensionPattern(SplitMask(mask).front()));
             const Names once = read(mask);
+            EXPECT_EQ(once, opened()) << mask << " with the file type " << int(type.Bits());
             EXPECT_EQ(once, read(mask + ";")) << mask << " with the file type " << int(type.Bits());
         }
     }
@@ -65,6 +82,49 @@ TEST(MaskRead, OneReadGivesTheLinesOfTheSearchPerPieceOnAwkwardNames) {
     list->SetFileType({ftNormal});
     EXPECT_EQ(read("*.gif;*.jpg;"), read("*.gif;*.jpg"));
     EXPECT_GE(read("*.gif;*.jpg").size(), 10u);
+}
+
+TEST(MaskRead, AnOpenedFolderIsReadOnceForBothListsAndAChangeMeanwhileIsSeen) {
+    TempDir dir;
+    const std::string photos = dir / "photos";
+    MakeDirectory(photos);
+    for (int i = 0; i < 120; ++i) Touch(photos + "\\p" + std::to_string(100 + i) + ".gif");
+    AgeDirectory(photos);
+    LinkedLists l(dir.Path());
+    const std::string parent = l.files->CurrentDir();
+    std::string filesDirAtHourGlass;
+    std::function<void()> meanwhile;
+    Screen->OnCursorChange = [&](TCursor cursor) {
+        if (cursor != crHourGlass) return;
+        filesDirAtHourGlass = l.files->CurrentDir();
+        if (meanwhile) std::exchange(meanwhile, nullptr)();
+    };
+    const TAtScopeExit unhook([] { Screen->OnCursorChange = nullptr; });
+    // Outside a move the file list reads by itself.
+    const auto ownRead = [&] {
+        l.files->Rescan();
+        return Lines(l.files->Items());
+    };
+
+    // The hourglass is up while the one read runs, before the file list has moved.
+    l.dirs->SetCurrentDir(photos);
+    EXPECT_EQ(filesDirAtHourGlass, parent);
+    const Names shown = Lines(l.files->Items());
+    EXPECT_EQ(shown.size(), 120u);
+    EXPECT_EQ(shown, ownRead());
+
+    // A file made and one removed while the folder is read: the file list reads it again.
+    l.dirs->SetCurrentDir(parent);
+    meanwhile = [&] {
+        Touch(photos + "\\new.jpg");
+        DeleteFileA((photos + "\\p100.gif").c_str());
+    };
+    l.dirs->SetCurrentDir(photos);
+    const Names changed = Lines(l.files->Items());
+    ASSERT_EQ(changed.size(), 120u);
+    EXPECT_EQ(changed.front(), "new.jpg");
+    EXPECT_EQ(changed[1], "p101.gif");
+    EXPECT_EQ(changed, ownRead());
 }
 
 TEST(MaskRead, OnlyPlainExtensionsAreMatchedHere) {

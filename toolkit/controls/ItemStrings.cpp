@@ -16,8 +16,12 @@ const TItemMessages ComboBoxMessages{CB_ADDSTRING,   CB_INSERTSTRING, CB_DELETES
 bool TItemStrings::HasWindow() const { return FControl.HandleAllocated(); }
 HWND TItemStrings::Window() const { return FControl.WindowHandle(); }
 
+// Straight to the platform's list, which keeps the items: the control's own procedure has nothing
+// to do with them, and filling a list of a million lines takes two million of them.
 LRESULT TItemStrings::Send(UINT msg, WPARAM wParam, LPARAM lParam) const {
-    return SendMessageA(Window(), msg, wParam, lParam);
+    TMessage message{msg, wParam, lParam, 0};
+    FControl.DefaultHandler(message);
+    return message.Result;
 }
 
 void TItemStrings::CheckIndex(int index, int limit) const {
