@@ -78,11 +78,18 @@ bool ShowsAWindow(DWORD threadId) {
     return false;
 }
 
-bool ShowsListOf(DWORD threadId, int lines) {
-    for (HWND window : VisibleTopWindows(threadId))
-        for (HWND list : Descendants(window, "ListBox"))
-            if (Ask(list, LB_GETCOUNT, 0, 0) == lines) return true;
-    return false;
+bool TListWatch::operator()(DWORD threadId) {
+    if (FLists.empty())
+        for (HWND window : VisibleTopWindows(threadId))
+            for (HWND list : Descendants(window, "ListBox")) FLists.push_back(list);
+    bool shows = false, gone = false;
+    for (HWND list : FLists) {
+        const LRESULT count = Ask(list, LB_GETCOUNT, 0, 0);
+        shows = shows || count == FLines;
+        gone = gone || count < 0;
+    }
+    if (gone) FLists.clear();  // a list box went: search again at the next look
+    return shows;
 }
 
 bool ShowsEditText(DWORD threadId, const std::string& text) {

@@ -1,12 +1,16 @@
 // The real program's start done with bare Win32 calls: the main window of the same size, icon and
 // menu, with the same child windows of the same platform classes and styles (owner-drawn list boxes,
-// the drop-down list of drives), the drives read (kinds and volume labels), the start folder's
-// subdirectories and images read in one enumeration, the three lists filled, then shown. The time
-// until its window shows is the floor of the real program's start until its main window shows.
+// the drop-down list of drives), the options shown as the settings file beside the program has them,
+// the drives read (kinds, volume labels, a network drive's name), the start folder's subdirectories
+// and images read in one enumeration, the three lists filled, then shown. The time until its window
+// shows is the floor of the real program's start until its main window shows.
 #include <windows.h>
+#include <winnetwk.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "FloorDrives.h"
@@ -160,20 +164,43 @@ HMENU MakeMenu() {
     return bar;
 }
 
-// Every drive of a kind that is listed, as "c: [label]" with its glyph; the current one selected.
+// Every drive of a kind that is listed, as "c: [label]" (a network drive by the name it is
+// connected to, where it has one) with its glyph; the current one selected.
 void FillDrives(const TGlyphs& glyphs, HWND combo, char currentDrive) {
     ForEachListedDrive([&](const char* root, UINT kind) {
         std::string text = {root[0], ':'};
-        if (kind != DRIVE_REMOVABLE) {
-            char label[MAX_PATH + 1] = {};
-            GetVolumeInformationA(root, label, sizeof label, nullptr, nullptr, nullptr, nullptr, 0);
-            CharLowerA(label);
-            text += std::string(" [") + label + "]";
+        char name[MAX_PATH + 1] = {};
+        DWORD size = sizeof name;
+        if (kind == DRIVE_REMOTE && WNetGetConnectionA(text.c_str(), name, &size) == NO_ERROR) {
+            CharLowerA(name);
+            text += std::string(" ") + name;
+        } else if (kind != DRIVE_REMOVABLE) {
+            GetVolumeInformationA(root, name, sizeof name, nullptr, nullptr, nullptr, nullptr, 0);
+            CharLowerA(name);
+            text += std::string(" [") + name + "]";
         }
         const LRESULT at = SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
         SendMessageA(combo, CB_SETITEMDATA, at, reinterpret_cast<LPARAM>(glyphs.Drives[kind - DRIVE_REMOVABLE].Get()));
         if (root[0] == (currentDrive | 0x20)) SendMessageA(combo, CB_SETCURSEL, at, 0);
     });
+}
+
+// The options as the settings file beside the program has them: the check boxes by their keys'
+// values, the edits with their texts.
+void ShowSettings(HWND options) {
+    char path[MAX_PATH + 1] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string file(path, length);
+    file = file.substr(0, file.find_last_of('\\') + 1) + "tessellor.ini";
+    char value[1024];
+    for (const auto& [id, key] : {std::pair{1009, "CarriageReturn"}, {1010, "ImageName"}, {1011, "ImageBorder"}}) {
+        GetPrivateProfileStringA("Tessellor", key, "", value, sizeof value, file.c_str());
+        SendMessageA(GetDlgItem(options, id), BM_SETCHECK, atoi(value) & 1 ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
+    for (const auto& [id, key] : {std::pair{1012, "DefaultDir"}, {1013, "BackgroundImage"}, {1015, "LastUsedDir"}}) {
+        GetPrivateProfileStringA("Tessellor", key, "", value, sizeof value, file.c_str());
+        SetWindowTextA(GetDlgItem(options, id), value);
+    }
 }
 
 // A line of the directory list.
@@ -237,9 +264,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
             parents[child.Id == 1003 ? kDirectoryGroup : kOptionsGroup] = window;
         }
         if (child.Id == kGenerateId) Generate = window;
-        if (button && (child.Style & BS_TYPEMASK) == BS_AUTOCHECKBOX)
-            SendMessageA(window, BM_SETCHECK, BST_CHECKED, 0);
     }
+    ShowSettings(parents[kOptionsGroup]);
     char current[MAX_PATH + 1] = {};
     GetCurrentDirectoryA(sizeof current, current);
     FillDrives(glyphs, GetDlgItem(parents[kDirectoryGroup], kDriveListId), current[0]);
