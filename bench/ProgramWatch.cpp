@@ -111,8 +111,9 @@ double SecondsToSettle(const std::string& path, const std::string& currentDir,
     shown = -1;
     for (;;) {
         const double now = Now();
+        // Until a window shows, every program is looked at alike, in the one way that costs it least.
         if (shown < 0 && ShowsAWindow(program.ThreadId())) shown = now - start;
-        if (settled(program.ThreadId())) break;
+        if (shown >= 0 && settled(program.ThreadId())) break;
         if (now - start > kTimeoutSeconds) return -1;
         Sleep(kPollMs);
     }

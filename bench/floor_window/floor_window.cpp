@@ -2,8 +2,10 @@
 // menu, with the same child windows of the same platform classes and styles (owner-drawn list boxes,
 // the drop-down list of drives), the options shown as the settings file beside the program has them,
 // the drives read (kinds, volume labels, a network drive's name), the start folder's subdirectories
-// and images read in one enumeration, the three lists filled, then shown. The time until its window
-// shows is the floor of the real program's start until its main window shows.
+// (as its volume keeps their names' case) and images read in one enumeration, the three lists
+// filled, then shown, owned by a window of no size that gives the program's task-bar entry the
+// program's title, "Tessellor", rather than the window's caption. The time until its window shows
+// is the floor of the real program's start until its main window shows.
 #include <windows.h>
 #include <winnetwk.h>
 
@@ -68,7 +70,8 @@ const TChildWindow kChildren[] = {
 HWND MainWindow = nullptr;
 HWND Generate = nullptr;
 WNDPROC GroupBoxProc = nullptr;
-int CurrentLine = 0;  // the directory list's line of the current folder
+int CurrentLine = 0;           // the directory list's line of the current folder
+bool LowerCaseNames = false;  // the folder's volume does not keep its names' case
 
 // The lists' glyphs, the drives' in the order of the drive kinds from DRIVE_REMOVABLE on.
 struct TGlyphs {
@@ -124,6 +127,7 @@ void DrawLine(const DRAWITEMSTRUCT& item) {
     char text[MAX_PATH * 2] = {};
     const UINT getText = item.CtlType == ODT_COMBOBOX ? CB_GETLBTEXT : LB_GETTEXT;
     SendMessageA(item.hwndItem, getText, item.itemID, reinterpret_cast<LPARAM>(text));
+    if (folders && LowerCaseNames) CharLowerA(text);
     SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
     SetBkMode(item.hDC, TRANSPARENT);
     RECT rect = item.rcItem;
@@ -226,6 +230,10 @@ void FillFolderLists(const TGlyphs& glyphs, HWND dirList, HWND fileList, const s
     }
     SortIgnoringCase(subdirectories);
     SortIgnoringCase(images);
+    DWORD flags = 0;
+    const char root[] = {current[0], ':', '\\', '\0'};
+    if (!GetVolumeInformationA(root, nullptr, 0, nullptr, nullptr, &flags, nullptr, 0)) flags = 0;
+    LowerCaseNames = !(flags & (FILE_CASE_SENSITIVE_SEARCH | FILE_CASE_PRESERVED_NAMES));
     SendMessageA(dirList, WM_SETREDRAW, FALSE, 0);
     size_t start = 0;
     for (size_t end = current.find('\\'); end != std::string::npos && end + 1 < current.size();
@@ -239,12 +247,26 @@ void FillFolderLists(const TGlyphs& glyphs, HWND dirList, HWND fileList, const s
     FillListBox(fileList, images);
 }
 
+// The window whose task-bar entry stands for the program, titled with the program's title: shown
+// but of no size, so that nothing else of it is seen; none when it cannot be made.
+HWND MakeTaskBarOwner(HINSTANCE instance, HICON icon) {
+    WNDCLASSA ownerClass{};
+    ownerClass.lpfnWndProc = DefWindowProcA;
+    ownerClass.hInstance = instance;
+    ownerClass.hIcon = icon;
+    ownerClass.lpszClassName = "FloorOwner";
+    if (!RegisterClassA(&ownerClass)) return nullptr;
+    return CreateWindowExA(0, "FloorOwner", "Tessellor", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0,
+                           0, nullptr, nullptr, instance, nullptr);
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
-    MainWindow = MakeFloorWindow(instance, FloorWindowProc, "FloorWindow", "Tessellor 1.01",
-                                 LoadIconA(instance, "MAINICON"), MakeMenu());
-    if (!MainWindow) return 1;
+    const HICON icon = LoadIconA(instance, "MAINICON");
+    HWND owner = MakeTaskBarOwner(instance, icon);
+    MainWindow = MakeFloorWindow(instance, FloorWindowProc, "FloorWindow", "Tessellor 1.01", icon, MakeMenu(), owner);
+    if (!owner || !MainWindow) return 1;
     const TGdiObject<HFONT> font(CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
                                              "MS Sans Serif"));
@@ -271,5 +293,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     FillDrives(glyphs, GetDlgItem(parents[kDirectoryGroup], kDriveListId), current[0]);
     FillFolderLists(glyphs, GetDlgItem(parents[kDirectoryGroup], kDirListId), GetDlgItem(parents[kDirectoryGroup], kFileListId),
                     current);
+    ShowWindow(owner, SW_SHOWNOACTIVATE);
     return RunFloorWindow(MainWindow, show);
 }
