@@ -2,7 +2,7 @@
 // The list reads a user waits for when opening a directory: the file list reading the images, the
 // directory list reading the subdirectories, and the two together as a directory is opened, each
 // against the floor of enumerating with FindFirstFileA and a CompareStringA sort in the same process;
-// the floors of the rows that show images fill `floorList`, a bare platform list box, with them.
+// each floor fills `floorList`, a bare platform list box, with the names it shows.
 #include <windows.h>
 
 #include <string>
@@ -18,5 +18,5 @@ TBenchRow FileListRow(TFileListBox& list, HWND floorList, const std::string& dir
 TBenchRow OpenDirectoryRow(TDirectoryListBox& list, HWND floorList, const std::string& dir, int expected, int runs);
 
 // The directory list moves from `empty` to `dir` (holding `expected` subdirectories) `runs` times.
-TBenchRow DirectoryListRow(TDirectoryListBox& list, const std::string& dir, const std::string& empty, int expected,
-                           int runs);
+TBenchRow DirectoryListRow(TDirectoryListBox& list, HWND floorList, const std::string& dir, const std::string& empty,
+                           int expected, int runs);

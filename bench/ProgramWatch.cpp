@@ -78,11 +78,18 @@ bool ShowsAWindow(DWORD threadId) {
     return false;
 }
 
-bool ShowsListOf(DWORD threadId, int lines) {
-    for (HWND window : VisibleTopWindows(threadId))
-        for (HWND list : Descendants(window, "ListBox"))
-            if (Ask(list, LB_GETCOUNT, 0, 0) == lines) return true;
-    return false;
+bool TListWatch::operator()(DWORD threadId) {
+    if (FLists.empty())
+        for (HWND window : VisibleTopWindows(threadId))
+            for (HWND list : Descendants(window, "ListBox")) FLists.push_back(list);
+    bool shows = false, gone = false;
+    for (HWND list : FLists) {
+        const LRESULT count = Ask(list, LB_GETCOUNT, 0, 0);
+        shows = shows || count == FLines;
+        gone = gone || count < 0;
+    }
+    if (gone) FLists.clear();  // a list box went: search again at the next look
+    return shows;
 }
 
 bool ShowsEditText(DWORD threadId, const std::string& text) {
@@ -104,8 +111,9 @@ double SecondsToSettle(const std::string& path, const std::string& currentDir,
     shown = -1;
     for (;;) {
         const double now = Now();
+        // Until a window shows, every program is looked at alike, in the one way that costs it least.
         if (shown < 0 && ShowsAWindow(program.ThreadId())) shown = now - start;
-        if (settled(program.ThreadId())) break;
+        if (shown >= 0 && settled(program.ThreadId())) break;
         if (now - start > kTimeoutSeconds) return -1;
         Sleep(kPollMs);
     }

@@ -31,8 +31,18 @@ std::vector<HWND> VisibleTopWindows(DWORD threadId);
 // Whether the thread shows a window that is seen: visible and of some size. The real program's
 // application window is shown first but has no size, and only its task-bar entry is seen.
 bool ShowsAWindow(DWORD threadId);
-// Whether one list box of the thread's visible windows holds `lines` lines.
-bool ShowsListOf(DWORD threadId, int lines);
+// Whether one list box of the thread's visible windows holds a number of lines. The list boxes are
+// searched for among the windows until some are found, and then only those are asked, so that the
+// frequent look slows a program of many windows no more than one of few.
+class TListWatch {
+public:
+    explicit TListWatch(int lines) : FLines(lines) {}
+    bool operator()(DWORD threadId);
+
+private:
+    int FLines;
+    std::vector<HWND> FLists;
+};
 // Whether one edit of the thread's visible windows shows `text` (ignoring case).
 bool ShowsEditText(DWORD threadId, const std::string& text);
 

@@ -19,22 +19,23 @@ std::vector<TBenchRow> StartupRows(const TStartupSetup& setup, int runs) {
     const std::string program = setup.ProgramDir + "\\tessellor.exe";
     const std::string floorWindow = setup.ProgramDir + "\\floor_window.exe";
     const std::string floorList = setup.ProgramDir + "\\floor_list.exe";
-    auto listed = [&](DWORD thread) { return ShowsListOf(thread, setup.StartupImages); };
+    const TListWatch listed(setup.StartupImages);  // copied afresh for each start
     bool failed = false, showsDefaultDir = true;
     for (int run = 0; run < runs; ++run) {
         double floorShown = 0, listShown = 0, programShown = 0;
-        SecondsToSettle(floorWindow, setup.CurrentDir, ShowsAWindow, floorShown);
+        bool floorShows = false, shows = false;
+        auto showsSettings = [&](bool& result) {
+            return [&](const TStartedProgram& started) { result = ShowsEditText(started.ThreadId(), setup.StartupDir); };
+        };
+        SecondsToSettle(floorWindow, setup.CurrentDir, ShowsAWindow, floorShown, showsSettings(floorShows));
         const double floorSettled = SecondsToSettle(floorList, setup.StartupDir, listed, listShown);
-        bool shows = false;
         const double programSettled =
-            SecondsToSettle(program, setup.CurrentDir, listed, programShown, [&](const TStartedProgram& started) {
-                shows = ShowsEditText(started.ThreadId(), setup.StartupDir);
-            });
+            SecondsToSettle(program, setup.CurrentDir, listed, programShown, showsSettings(shows));
         if (floorShown < 0 || floorSettled < 0 || programSettled < 0) {
             failed = true;
             continue;
         }
-        showsDefaultDir = showsDefaultDir && shows;
+        showsDefaultDir = showsDefaultDir && shows && floorShows;
         shownRow.Floor = std::min(shownRow.Floor, floorShown);
         shownRow.Seconds = std::min(shownRow.Seconds, programShown);
         row.Floor = std::min(row.Floor, floorSettled);
@@ -49,9 +50,9 @@ std::vector<TBenchRow> StartupRows(const TStartupSetup& setup, int runs) {
 
 TBenchRow MemoryRow(const TStartupSetup& setup) {
     TBenchRow row("memory (GB) with " + Thousands(setup.StartupImages) + " images listed", 1, true);
-    auto listed = [&](DWORD thread) { return ShowsListOf(thread, setup.StartupImages); };
     size_t floorPeak = 0, programPeak = 0;
     double floorSeconds = 0, programSeconds = 0, shown = 0;
+    const TListWatch listed(setup.StartupImages);
     floorSeconds = SecondsToSettle(setup.ProgramDir + "\\floor_list.exe", setup.StartupDir, listed, shown,
                                    [&](const TStartedProgram& started) { floorPeak = started.PeakWorkingSet(); });
     programSeconds = SecondsToSettle(setup.ProgramDir + "\\tessellor.exe", setup.CurrentDir, listed, shown,

@@ -1,7 +1,7 @@
 #pragma once
 // The start, measured from outside the program: the time from starting tessellor.exe until its
-// main window shows, against the same window made with bare Win32 calls that reads the drives and
-// its start folder into its lists before it shows; and until it has settled (the file list
+// main window shows, against the same window made with bare Win32 calls that shows the settings,
+// reads the drives and its start folder into its lists before it shows; and until it has settled (the file list
 // of the settings' default directory shown, which it reads after a 200 ms timer), against the
 // smallest window program that waits for the same timer, reads its start folder and fills a list
 // box. Last, the memory of the program with a large directory listed, against the small list

@@ -118,7 +118,7 @@ int main(int argc, char** argv) {
         }
     }
     files->SetCurrentDir(args.Empty);
-    table.Add(DirectoryListRow(*dirs, args.Subdirs.second, args.Empty, args.Subdirs.first, 5));
+    table.Add(DirectoryListRow(*dirs, floorList, args.Subdirs.second, args.Empty, args.Subdirs.first, 5));
     dirs->SetCurrentDir(args.Empty);
     for (const TBenchRow& row : StartupRows({args.Program, args.Empty, args.Startup.second, args.Startup.first}, 15))
         table.Add(row);

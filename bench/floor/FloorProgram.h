@@ -3,10 +3,10 @@
 // message loop that runs it, in plain Win32 calls.
 #include <windows.h>
 
-// The window, not shown yet, of a class of its own with `windowProc`, with the icon and menu given;
-// none when the class or the window cannot be made.
+// The window, not shown yet, of a class of its own with `windowProc`, with the icon, menu and owner
+// given; none when the class or the window cannot be made.
 inline HWND MakeFloorWindow(HINSTANCE instance, WNDPROC windowProc, const char* className, const char* caption,
-                            HICON icon = nullptr, HMENU menu = nullptr) {
+                            HICON icon = nullptr, HMENU menu = nullptr, HWND owner = nullptr) {
     WNDCLASSA windowClass{};
     windowClass.hIcon = icon;
     windowClass.lpfnWndProc = windowProc;
@@ -15,7 +15,7 @@ inline HWND MakeFloorWindow(HINSTANCE instance, WNDPROC windowProc, const char* 
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = className;
     if (!RegisterClassA(&windowClass)) return nullptr;
-    return CreateWindowExA(0, className, caption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 222, 78, 447, 486, nullptr,
+    return CreateWindowExA(0, className, caption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 222, 78, 447, 486, owner,
                            menu, instance, nullptr);
 }
 

@@ -1,12 +1,18 @@
 // The real program's start done with bare Win32 calls: the main window of the same size, icon and
 // menu, with the same child windows of the same platform classes and styles (owner-drawn list boxes,
-// the drop-down list of drives), the drives read (kinds and volume labels), the start folder's
-// subdirectories and images read in one enumeration, the three lists filled, then shown. The time
-// until its window shows is the floor of the real program's start until its main window shows.
+// the drop-down list of drives), the options shown as the settings file beside the program has them,
+// the drives read (kinds, volume labels, a network drive's name), the start folder's subdirectories
+// (as its volume keeps their names' case) and images read in one enumeration, the three lists
+// filled, then shown, owned by a window of no size that gives the program's task-bar entry the
+// program's title, "Tessellor", rather than the window's caption. The time until its window shows
+// is the floor of the real program's start until its main window shows.
 #include <windows.h>
+#include <winnetwk.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "FloorDrives.h"
@@ -64,7 +70,8 @@ const TChildWindow kChildren[] = {
 HWND MainWindow = nullptr;
 HWND Generate = nullptr;
 WNDPROC GroupBoxProc = nullptr;
-int CurrentLine = 0;  // the directory list's line of the current folder
+int CurrentLine = 0;           // the directory list's line of the current folder
+bool LowerCaseNames = false;  // the folder's volume does not keep its names' case
 
 // The lists' glyphs, the drives' in the order of the drive kinds from DRIVE_REMOVABLE on.
 struct TGlyphs {
@@ -120,6 +127,7 @@ void DrawLine(const DRAWITEMSTRUCT& item) {
     char text[MAX_PATH * 2] = {};
     const UINT getText = item.CtlType == ODT_COMBOBOX ? CB_GETLBTEXT : LB_GETTEXT;
     SendMessageA(item.hwndItem, getText, item.itemID, reinterpret_cast<LPARAM>(text));
+    if (folders && LowerCaseNames) CharLowerA(text);
     SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
     SetBkMode(item.hDC, TRANSPARENT);
     RECT rect = item.rcItem;
@@ -160,20 +168,43 @@ HMENU MakeMenu() {
     return bar;
 }
 
-// Every drive of a kind that is listed, as "c: [label]" with its glyph; the current one selected.
+// Every drive of a kind that is listed, as "c: [label]" (a network drive by the name it is
+// connected to, where it has one) with its glyph; the current one selected.
 void FillDrives(const TGlyphs& glyphs, HWND combo, char currentDrive) {
     ForEachListedDrive([&](const char* root, UINT kind) {
         std::string text = {root[0], ':'};
-        if (kind != DRIVE_REMOVABLE) {
-            char label[MAX_PATH + 1] = {};
-            GetVolumeInformationA(root, label, sizeof label, nullptr, nullptr, nullptr, nullptr, 0);
-            CharLowerA(label);
-            text += std::string(" [") + label + "]";
+        char name[MAX_PATH + 1] = {};
+        DWORD size = sizeof name;
+        if (kind == DRIVE_REMOTE && WNetGetConnectionA(text.c_str(), name, &size) == NO_ERROR) {
+            CharLowerA(name);
+            text += std::string(" ") + name;
+        } else if (kind != DRIVE_REMOVABLE) {
+            GetVolumeInformationA(root, name, sizeof name, nullptr, nullptr, nullptr, nullptr, 0);
+            CharLowerA(name);
+            text += std::string(" [") + name + "]";
         }
         const LRESULT at = SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
         SendMessageA(combo, CB_SETITEMDATA, at, reinterpret_cast<LPARAM>(glyphs.Drives[kind - DRIVE_REMOVABLE].Get()));
         if (root[0] == (currentDrive | 0x20)) SendMessageA(combo, CB_SETCURSEL, at, 0);
     });
+}
+
+// The options as the settings file beside the program has them: the check boxes by their keys'
+// values, the edits with their texts.
+void ShowSettings(HWND options) {
+    char path[MAX_PATH + 1] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string file(path, length);
+    file = file.substr(0, file.find_last_of('\\') + 1) + "tessellor.ini";
+    char value[1024];
+    for (const auto& [id, key] : {std::pair{1009, "CarriageReturn"}, {1010, "ImageName"}, {1011, "ImageBorder"}}) {
+        GetPrivateProfileStringA("Tessellor", key, "", value, sizeof value, file.c_str());
+        SendMessageA(GetDlgItem(options, id), BM_SETCHECK, atoi(value) & 1 ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
+    for (const auto& [id, key] : {std::pair{1012, "DefaultDir"}, {1013, "BackgroundImage"}, {1015, "LastUsedDir"}}) {
+        GetPrivateProfileStringA("Tessellor", key, "", value, sizeof value, file.c_str());
+        SetWindowTextA(GetDlgItem(options, id), value);
+    }
 }
 
 // A line of the directory list.
@@ -199,6 +230,10 @@ void FillFolderLists(const TGlyphs& glyphs, HWND dirList, HWND fileList, const s
     }
     SortIgnoringCase(subdirectories);
     SortIgnoringCase(images);
+    DWORD flags = 0;
+    const char root[] = {current[0], ':', '\\', '\0'};
+    if (!GetVolumeInformationA(root, nullptr, 0, nullptr, nullptr, &flags, nullptr, 0)) flags = 0;
+    LowerCaseNames = !(flags & (FILE_CASE_SENSITIVE_SEARCH | FILE_CASE_PRESERVED_NAMES));
     SendMessageA(dirList, WM_SETREDRAW, FALSE, 0);
     size_t start = 0;
     for (size_t end = current.find('\\'); end != std::string::npos && end + 1 < current.size();
@@ -212,12 +247,26 @@ void FillFolderLists(const TGlyphs& glyphs, HWND dirList, HWND fileList, const s
     FillListBox(fileList, images);
 }
 
+// The window whose task-bar entry stands for the program, titled with the program's title: shown
+// but of no size, so that nothing else of it is seen; none when it cannot be made.
+HWND MakeTaskBarOwner(HINSTANCE instance, HICON icon) {
+    WNDCLASSA ownerClass{};
+    ownerClass.lpfnWndProc = DefWindowProcA;
+    ownerClass.hInstance = instance;
+    ownerClass.hIcon = icon;
+    ownerClass.lpszClassName = "FloorOwner";
+    if (!RegisterClassA(&ownerClass)) return nullptr;
+    return CreateWindowExA(0, "FloorOwner", "Tessellor", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0,
+                           0, nullptr, nullptr, instance, nullptr);
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
-    MainWindow = MakeFloorWindow(instance, FloorWindowProc, "FloorWindow", "Tessellor 1.01",
-                                 LoadIconA(instance, "MAINICON"), MakeMenu());
-    if (!MainWindow) return 1;
+    const HICON icon = LoadIconA(instance, "MAINICON");
+    HWND owner = MakeTaskBarOwner(instance, icon);
+    MainWindow = MakeFloorWindow(instance, FloorWindowProc, "FloorWindow", "Tessellor 1.01", icon, MakeMenu(), owner);
+    if (!owner || !MainWindow) return 1;
     const TGdiObject<HFONT> font(CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
                                              "MS Sans Serif"));
@@ -237,13 +286,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
             parents[child.Id == 1003 ? kDirectoryGroup : kOptionsGroup] = window;
         }
         if (child.Id == kGenerateId) Generate = window;
-        if (button && (child.Style & BS_TYPEMASK) == BS_AUTOCHECKBOX)
-            SendMessageA(window, BM_SETCHECK, BST_CHECKED, 0);
     }
+    ShowSettings(parents[kOptionsGroup]);
     char current[MAX_PATH + 1] = {};
     GetCurrentDirectoryA(sizeof current, current);
     FillDrives(glyphs, GetDlgItem(parents[kDirectoryGroup], kDriveListId), current[0]);
     FillFolderLists(glyphs, GetDlgItem(parents[kDirectoryGroup], kDirListId), GetDlgItem(parents[kDirectoryGroup], kFileListId),
                     current);
+    ShowWindow(owner, SW_SHOWNOACTIVATE);
     return RunFloorWindow(MainWindow, show);
 }

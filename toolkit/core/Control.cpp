@@ -201,7 +201,7 @@ void TWinControl::CreateWnd() {
     TCreateParams params;
     CreateParams(params);
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    HMENU menuOrId = nullptr;
+    HMENU menuOrId = params.Menu;
     if (params.Style & WS_CHILD) {
         TIdPool& ids = FormIds();
         FControlId = ids.Take();

@@ -196,6 +196,7 @@ protected:
         UINT ClassStyle = CS_DBLCLKS;
         HBRUSH ClassBackground = nullptr;
         HICON ClassIcon = nullptr;
+        HMENU Menu = nullptr;  // a top-level window's menu bar
     };
     virtual void CreateParams(TCreateParams& params);
     // The children first, then the control itself: a font the children take from it then

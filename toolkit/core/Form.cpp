@@ -108,16 +108,14 @@ void TForm::CreateParams(TCreateParams& params) {
     }
     params.ClassBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     params.ClassIcon = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
+    // Given to the window as it is made: set afterwards, the platform lays out the frame and every
+    // child again.
+    if (Menu) params.Menu = Menu->Handle();
     if (Application && Application->MainForm() && Application->MainForm() != this &&
         Application->MainForm()->HandleAllocated())
         params.WndParent = Application->MainForm()->Handle();
     else if (Application && Application->MainForm() == this && Application->HandleAllocated())
         params.WndParent = Application->Handle();  // its task-bar entry is the application's
-}
-
-void TForm::CreateWnd() {
-    TWinControl::CreateWnd();
-    if (Menu) SetMenu(Handle(), Menu->Handle());
 }
 
 int TForm::ClientWidth() {

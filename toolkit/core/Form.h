@@ -77,7 +77,6 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
-    void CreateWnd() override;
     void Notification(TComponent* component, TOperation operation) override;
     // Ends a layout: the form is scaled to the screen, every component is told it is loaded, then
     // OnCreate runs.
