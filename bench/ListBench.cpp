@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <string_view>
 #include <vector>
 
 #include "FloorList.h"
@@ -13,72 +14,61 @@
 
 namespace {
 
-// What any program must do to show the file list's names: each pattern of the mask enumerated,
-// plain files kept, sorted, and a bare list box filled with them. The list box is emptied first.
+// What any program must do to show a folder's names: `read` enumerates and keeps the names shown, then
+// they are sorted and a bare list box is filled with them. The list box is emptied before and after.
+template <typename Read>
+double FloorSeconds(HWND floorList, size_t& count, Read read) {
+    SendMessageA(floorList, LB_RESETCONTENT, 0, 0);
+    const double start = Now();
+    std::vector<std::string> names;
+    read(names);
+    SortIgnoringCase(names);
+    FillListBox(floorList, names);
+    const double seconds = Now() - start;
+    count = static_cast<size_t>(SendMessageA(floorList, LB_GETCOUNT, 0, 0));
+    SendMessageA(floorList, LB_RESETCONTENT, 0, 0);
+    return seconds;
+}
+
+// Every entry of `pattern` that `keep` takes, by name and attributes.
+template <typename Keep>
+void ReadNames(const char* pattern, std::vector<std::string>& names, Keep keep) {
+    WIN32_FIND_DATAA data;
+    const TFindHandle find(FindFirstFileA(pattern, &data));
+    if (!find) return;
+    do {
+        if (keep(std::string_view(data.cFileName), data.dwFileAttributes)) names.emplace_back(data.cFileName);
+    } while (FindNextFileA(find.Get(), &data));
+}
+
+// The file list's names: each pattern of the mask enumerated, plain files kept.
 double FileFloorSeconds(HWND floorList, const std::string& dir, size_t& count) {
-    SendMessageA(floorList, LB_RESETCONTENT, 0, 0);
-    const double start = Now();
-    ChangeDir(dir);
-    std::vector<std::string> names;
-    for (const char* pattern : {"*.gif", "*.jpg"}) {
-        WIN32_FIND_DATAA data;
-        const TFindHandle find(FindFirstFileA(pattern, &data));
-        if (!find) continue;
-        do {
-            if (!(data.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)))
-                names.emplace_back(data.cFileName);
-        } while (FindNextFileA(find.Get(), &data));
-    }
-    SortIgnoringCase(names);
-    FillListBox(floorList, names);
-    const double seconds = Now() - start;
-    count = static_cast<size_t>(SendMessageA(floorList, LB_GETCOUNT, 0, 0));
-    SendMessageA(floorList, LB_RESETCONTENT, 0, 0);
-    return seconds;
+    return FloorSeconds(floorList, count, [&](std::vector<std::string>& names) {
+        ChangeDir(dir);
+        for (const char* pattern : {"*.gif", "*.jpg"})
+            ReadNames(pattern, names, [](std::string_view, DWORD attributes) {
+                return !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+            });
+    });
 }
 
-// What showing a folder's subdirectories needs at least: every entry enumerated, subdirectories
-// kept, sorted, and a bare list box filled with them.
+// The directory list's names: every entry enumerated, subdirectories kept.
 double DirectoryFloorSeconds(HWND floorList, const std::string& dir, size_t& count) {
-    SendMessageA(floorList, LB_RESETCONTENT, 0, 0);
-    const double start = Now();
-    ChangeDir(dir);
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA data;
-    if (const TFindHandle find(FindFirstFileA(JoinPath(dir, "*.*").c_str(), &data)); find) {
-        do {
-            const std::string name = data.cFileName;
-            if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name != "." && name != "..")
-                names.push_back(name);
-        } while (FindNextFileA(find.Get(), &data));
-    }
-    SortIgnoringCase(names);
-    FillListBox(floorList, names);
-    const double seconds = Now() - start;
-    count = static_cast<size_t>(SendMessageA(floorList, LB_GETCOUNT, 0, 0));
-    SendMessageA(floorList, LB_RESETCONTENT, 0, 0);
-    return seconds;
+    return FloorSeconds(floorList, count, [&](std::vector<std::string>& names) {
+        ChangeDir(dir);
+        ReadNames(JoinPath(dir, "*.*").c_str(), names, [](std::string_view name, DWORD attributes) {
+            return (attributes & FILE_ATTRIBUTE_DIRECTORY) && name != "." && name != "..";
+        });
+    });
 }
 
-// What showing an opened folder needs at least: one enumeration of every entry, the images kept,
-// sorted, and a bare list box filled with them.
+// An opened folder's names: one enumeration of every entry, the images kept.
 double OpenFloorSeconds(HWND floorList, const std::string& dir, size_t& count) {
-    SendMessageA(floorList, LB_RESETCONTENT, 0, 0);
-    const double start = Now();
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA data;
-    if (const TFindHandle find(FindFirstFileA(JoinPath(dir, "*").c_str(), &data)); find) {
-        do {
-            if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && IsImageName(data.cFileName))
-                names.emplace_back(data.cFileName);
-        } while (FindNextFileA(find.Get(), &data));
-    }
-    SortIgnoringCase(names);
-    FillListBox(floorList, names);
-    const double seconds = Now() - start;
-    count = static_cast<size_t>(SendMessageA(floorList, LB_GETCOUNT, 0, 0));
-    SendMessageA(floorList, LB_RESETCONTENT, 0, 0);
-    return seconds;
+    return FloorSeconds(floorList, count, [&](std::vector<std::string>& names) {
+        ReadNames(JoinPath(dir, "*").c_str(), names, [](std::string_view name, DWORD attributes) {
+            return !(attributes & FILE_ATTRIBUTE_DIRECTORY) && IsImageName(std::string(name));
+        });
+    });
 }
 
 }  // namespace

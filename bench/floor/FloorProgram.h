@@ -19,6 +19,16 @@ inline HWND MakeFloorWindow(HINSTANCE instance, WNDPROC windowProc, const char* 
                            menu, instance, nullptr);
 }
 
+// What every floor window does with the messages it does not handle itself: the program ends with
+// its window.
+inline LRESULT FloorWindowDefault(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DESTROY) {
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
 // Shows the window and runs the message loop until the program quits.
 inline int RunFloorWindow(HWND window, int show) {
     ShowWindow(window, show);

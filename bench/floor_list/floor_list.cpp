@@ -35,11 +35,8 @@ LRESULT CALLBACK FloorWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         KillTimer(window, kTimerId);
         FillList();
         return 0;
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
     default:
-        return DefWindowProcA(window, message, wParam, lParam);
+        return FloorWindowDefault(window, message, wParam, lParam);
     }
 }
 

@@ -146,11 +146,8 @@ LRESULT CALLBACK FloorWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_SETFOCUS:
         SetFocus(Generate);
         return 0;
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
     default:
-        return DefWindowProcA(window, message, wParam, lParam);
+        return FloorWindowDefault(window, message, wParam, lParam);
     }
 }
 
