@@ -320,6 +320,16 @@ HWND TForm::NextTabItem(HWND from, bool previous) {
     return GetNextDlgTabItem(Handle(), from, previous);
 }
 
+void TForm::KeepMenuBar() {
+    if (HMENU shown = GetMenu(WindowHandle()); shown && Menu && shown == Menu->Handle())
+        SetMenu(WindowHandle(), nullptr);
+}
+
+void TForm::DestroyWnd() {
+    KeepMenuBar();
+    TWinControl::DestroyWnd();
+}
+
 bool TForm::ClickButton(TWinControl* button) {
     if (!button || !button->Visible() || !button->Enabled()) return false;
     button->Click();
@@ -371,6 +381,9 @@ void TForm::WndProc(TMessage& message) {
         message.Result = 0;
         return;
     }
+    case WM_DESTROY:  // a window destroyed with its owner's
+        KeepMenuBar();
+        break;
     case DM_GETDEFID:
         if (TWinControl* button = EnterButton(GetFocus())) {
             message.Result = MAKELRESULT(button->ControlId(), DC_HASDEFID);

@@ -83,6 +83,7 @@ protected:
     // Scales the client size rather than the outer one: frames, caption and menu bar have the
     // sizes that the platform gives them on this screen.
     void ChangeScale(int to, int from) override;
+    void DestroyWnd() override;
 
 private:
     bool DoClose();
@@ -91,6 +92,9 @@ private:
     // The room that frame, caption and menu bar take on a screen of `pixelsPerInch`.
     SIZE FrameSize(int pixelsPerInch);
     bool ClickButton(TWinControl* button);
+    // Takes the menu bar off the window before the window goes, which would destroy it: the bar
+    // stays its menu's, for a window made again.
+    void KeepMenuBar();
     // The control that Tab (or Shift+Tab) moves the focus to from `from`.
     HWND NextTabItem(HWND from, bool previous);
     // Focuses ActiveControl, or else the first tab stop, or else the form itself.

@@ -11,6 +11,7 @@ template <class H>
 struct TGdiObjectTraits {
     using Handle = H;
     static H Null() { return nullptr; }
+    static bool Valid(H handle) { return handle != nullptr; }
     static void Close(H handle) { DeleteObject(handle); }
 };
 

@@ -7,7 +7,8 @@
 #include <utility>
 
 // Holds one handle of the kind the traits describe: Handle (the type), Null() (the value that holds
-// nothing) and Close(handle).
+// nothing), Valid(handle) (whether a value is a handle at all) and Close(handle). Taking a handle
+// keeps the last error, which a caller reads after making the owner of what an API call answered.
 template <class Traits>
 class TScopedHandle {
 public:
@@ -25,10 +26,14 @@ public:
     TScopedHandle& operator=(const TScopedHandle&) = delete;
 
     Handle Get() const { return FHandle; }
-    explicit operator bool() const { return FHandle != Traits::Null(); }
+    explicit operator bool() const { return Traits::Valid(FHandle); }
     // Closes the handle held, if any, and holds `handle` instead.
     void Reset(Handle handle = Traits::Null()) {
-        if (FHandle != Traits::Null()) Traits::Close(FHandle);
+        if (Traits::Valid(FHandle)) {
+            const DWORD error = GetLastError();
+            Traits::Close(FHandle);
+            SetLastError(error);
+        }
         FHandle = handle;
     }
     // Gives the handle up without closing it.
@@ -38,27 +43,23 @@ private:
     Handle FHandle = Traits::Null();
 };
 
-// CreateFile answers INVALID_HANDLE_VALUE when it fails.
-struct TFileTraits {
-    using Handle = HANDLE;
-    static HANDLE Null() { return INVALID_HANDLE_VALUE; }
-    static void Close(HANDLE handle) { CloseHandle(handle); }
-};
-
-// Processes and threads: no handle is null.
+// Files, processes, threads: CreateFile answers INVALID_HANDLE_VALUE when it fails, the others null,
+// so neither is a handle.
 struct TKernelObjectTraits {
     using Handle = HANDLE;
     static HANDLE Null() { return nullptr; }
+    static bool Valid(HANDLE handle) { return handle != nullptr && handle != INVALID_HANDLE_VALUE; }
     static void Close(HANDLE handle) { CloseHandle(handle); }
 };
 
 struct TFindTraits {
     using Handle = HANDLE;
     static HANDLE Null() { return INVALID_HANDLE_VALUE; }
+    static bool Valid(HANDLE handle) { return handle != INVALID_HANDLE_VALUE; }
     static void Close(HANDLE handle) { FindClose(handle); }
 };
 
-using TFileHandle = TScopedHandle<TFileTraits>;
 using TKernelHandle = TScopedHandle<TKernelObjectTraits>;
+using TFileHandle = TKernelHandle;
 using TFindHandle = TScopedHandle<TFindTraits>;
 
