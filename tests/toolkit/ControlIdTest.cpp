@@ -126,6 +126,10 @@ TEST(ControlId, MenuCommandsOfFreedItemsAreUsedAgain) {
     PostMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(go->Command(), 0), 0);  // chosen from the menu bar
     PumpPosted();
     EXPECT_EQ(chosen, 1);
+
+    // The bar outlives the window: a window made again shows it again.
+    form.RecreateWnd();
+    EXPECT_EQ(GetMenuItemCount(GetMenu(form.Handle())), 1);
 }
 
 TEST(ControlId, EnterInAComboBoxsOwnEditPressesTheDefaultButton) {

@@ -52,6 +52,9 @@ TEST(ScopedHandle, AFileHandleTakesTheFailedValueForNoneAndClosesARealOne) {
     TempDir dir;
     const std::string path = dir / "held.txt";
     EXPECT_FALSE(TFileHandle(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)));
+    // Whichever failed value a kernel call answers, it holds no handle.
+    EXPECT_FALSE(TKernelHandle(INVALID_HANDLE_VALUE));
+    EXPECT_FALSE(TKernelHandle(nullptr));
     {
         const TFileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
                                            FILE_ATTRIBUTE_NORMAL, nullptr));

@@ -14,9 +14,9 @@ public:
 
     void Click() override;
     void WndProc(TMessage& message) override;
-    // Draws the button with or without the default button's thick frame; the dialog manager's
-    // Enter presses a focused button that has it.
-    void ShowAsDefault(bool value);
+    TButtonRole ButtonRole() const override { return {true, Default, Cancel}; }
+    // The dialog manager's Enter presses a focused button drawn as the default one.
+    void ShowAsDefault(bool value) override;
 
 protected:
     void CreateParams(TCreateParams& params) override;

@@ -6,11 +6,7 @@
 #include <vector>
 
 #include "Exceptions.h"
-
-class TObject {
-public:
-    virtual ~TObject() = default;
-};
+#include "Object.h"
 
 using TNotifyEvent = std::function<void(TObject* sender)>;
 

@@ -171,6 +171,17 @@ public:
     int ControlId() const { return FControlId; }
     // The control that takes the focus in this one's place (a label's FocusControl), or none.
     virtual TWinControl* FocusTarget() const { return nullptr; }
+    // What the control is to its form's Enter and Esc keys: a push button (TButton) answers for
+    // itself, every other control is no button.
+    struct TButtonRole {
+        bool PushButton = false;  // Enter presses it while it has the focus
+        bool Default = false;     // Enter presses it while no other push button has the focus
+        bool Cancel = false;      // Esc presses it
+    };
+    virtual TButtonRole ButtonRole() const { return {}; }
+    // Draws a push button with or without the default button's thick frame; no other control has
+    // that look.
+    virtual void ShowAsDefault(bool) {}
 
     // Puts the windows of the child controls in tab order (by TabOrder; a control that takes no
     // focus right before the control it leads to; the rest after them in layout order), and marks

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "Application.h"
-#include "Button.h"
 #include "ErrorBoundary.h"
 #include "Exceptions.h"
 #include "Handles.h"
@@ -13,12 +12,14 @@
 
 namespace {
 
+// The first push button inside `parent`, at any depth, for which `pred` holds.
 template <class Pred>
-TButton* FindButton(TWinControl* parent, Pred pred) {
+TWinControl* FindButton(TWinControl* parent, Pred pred) {
     for (int i = 0; i < parent->ControlCount(); ++i) {
-        if (auto* button = dynamic_cast<TButton*>(parent->Controls(i)); button && pred(button)) return button;
-        if (auto* w = dynamic_cast<TWinControl*>(parent->Controls(i)))
-            if (TButton* found = FindButton(w, pred)) return found;
+        auto* w = dynamic_cast<TWinControl*>(parent->Controls(i));
+        if (!w) continue;
+        if (w->ButtonRole().PushButton && pred(w)) return w;
+        if (TWinControl* found = FindButton(w, pred)) return found;
     }
     return nullptr;
 }
@@ -288,24 +289,24 @@ void TForm::Close() {
         Hide();
 }
 
-TButton* TForm::DefaultButton() {
-    return FindButton(this, [](TButton* b) { return b->Default; });
+TWinControl* TForm::DefaultButton() {
+    return FindButton(this, [](TWinControl* b) { return b->ButtonRole().Default; });
 }
 
-TButton* TForm::CancelButton() {
-    return FindButton(this, [](TButton* b) { return b->Cancel; });
+TWinControl* TForm::CancelButton() {
+    return FindButton(this, [](TWinControl* b) { return b->ButtonRole().Cancel; });
 }
 
-TButton* TForm::EnterButton(HWND focus) {
-    if (auto* button = dynamic_cast<TButton*>(ControlHolding(this, focus));
-        button && button->HandleAllocated() && button->Handle() == focus)
+TWinControl* TForm::EnterButton(HWND focus) {
+    if (TWinControl* button = ControlHolding(this, focus);
+        button && button->ButtonRole().PushButton && button->HandleAllocated() && button->Handle() == focus)
         return button;
     return DefaultButton();
 }
 
 void TForm::ShowDefaultButton(HWND focus) {
-    TButton* shown = EnterButton(focus);
-    FindButton(this, [shown](TButton* b) {
+    TWinControl* shown = EnterButton(focus);
+    FindButton(this, [shown](TWinControl* b) {
         b->ShowAsDefault(b == shown);
         return false;  // on to every other button
     });
@@ -319,7 +320,17 @@ HWND TForm::NextTabItem(HWND from, bool previous) {
     return GetNextDlgTabItem(Handle(), from, previous);
 }
 
-bool TForm::ClickButton(TButton* button) {
+void TForm::KeepMenuBar() {
+    if (HMENU shown = GetMenu(WindowHandle()); shown && Menu && shown == Menu->Handle())
+        SetMenu(WindowHandle(), nullptr);
+}
+
+void TForm::DestroyWnd() {
+    KeepMenuBar();
+    TWinControl::DestroyWnd();
+}
+
+bool TForm::ClickButton(TWinControl* button) {
     if (!button || !button->Visible() || !button->Enabled()) return false;
     button->Click();
     return true;
@@ -370,8 +381,11 @@ void TForm::WndProc(TMessage& message) {
         message.Result = 0;
         return;
     }
+    case WM_DESTROY:  // a window destroyed with its owner's
+        KeepMenuBar();
+        break;
     case DM_GETDEFID:
-        if (TButton* button = EnterButton(GetFocus())) {
+        if (TWinControl* button = EnterButton(GetFocus())) {
             message.Result = MAKELRESULT(button->ControlId(), DC_HASDEFID);
             return;
         }
@@ -392,7 +406,7 @@ void TForm::WndProc(TMessage& message) {
             return;
         }
         if (message.LParam == 0) {
-            if (auto* button = dynamic_cast<TButton*>(FindChildById(id))) {
+            if (TWinControl* button = FindChildById(id); button && button->ButtonRole().PushButton) {
                 ClickButton(button);
                 return;
             }

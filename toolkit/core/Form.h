@@ -25,7 +25,6 @@ enum class TCloseAction { caNone, caHide, caFree };
 
 using TCloseEvent = std::function<void(TObject* sender, TCloseAction& action)>;
 
-class TButton;
 class TMainMenu;
 class TModalScope;
 
@@ -64,13 +63,13 @@ public:
     TWinControl* ActiveControl() const;
     void SetActiveControl(TWinControl* control);
 
-    // Buttons marked Default or Cancel among the form's controls.
-    TButton* DefaultButton();
-    TButton* CancelButton();
+    // The push buttons marked Default or Cancel among the form's controls.
+    TWinControl* DefaultButton();
+    TWinControl* CancelButton();
     // The button that Enter presses with the focus on `focus`: the push button that has it, else
     // DefaultButton (or none). It is drawn with the thick frame; TButton calls ShowDefaultButton
     // whenever the focus comes or goes, whichever way it moved.
-    TButton* EnterButton(HWND focus);
+    TWinControl* EnterButton(HWND focus);
     void ShowDefaultButton(HWND focus);
 
     void WndProc(TMessage& message) override;
@@ -84,6 +83,7 @@ protected:
     // Scales the client size rather than the outer one: frames, caption and menu bar have the
     // sizes that the platform gives them on this screen.
     void ChangeScale(int to, int from) override;
+    void DestroyWnd() override;
 
 private:
     bool DoClose();
@@ -91,7 +91,10 @@ private:
     void PlaceOnScreen();
     // The room that frame, caption and menu bar take on a screen of `pixelsPerInch`.
     SIZE FrameSize(int pixelsPerInch);
-    bool ClickButton(TButton* button);
+    bool ClickButton(TWinControl* button);
+    // Takes the menu bar off the window before the window goes, which would destroy it: the bar
+    // stays its menu's, for a window made again.
+    void KeepMenuBar();
     // The control that Tab (or Shift+Tab) moves the focus to from `from`.
     HWND NextTabItem(HWND from, bool previous);
     // Focuses ActiveControl, or else the first tab stop, or else the form itself.

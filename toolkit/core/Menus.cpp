@@ -45,10 +45,12 @@ void TMenuItem::Fill(HMENU menu) const {
         if (item->Caption == "-") {
             AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
         } else if (!item->FItems.empty()) {
-            HMENU sub = CreatePopupMenu();
-            item->Fill(sub);
-            AppendMenuA(menu, MF_POPUP | (item->Enabled ? 0 : MF_GRAYED), reinterpret_cast<UINT_PTR>(sub),
-                        item->Caption.c_str());
+            TMenuHandle sub(CreatePopupMenu());
+            item->Fill(sub.Get());
+            // Once appended the submenu is its parent's, destroyed with it.
+            if (AppendMenuA(menu, MF_POPUP | (item->Enabled ? 0 : MF_GRAYED), reinterpret_cast<UINT_PTR>(sub.Get()),
+                            item->Caption.c_str()))
+                (void)sub.Release();
         } else {
             AppendMenuA(menu, MF_STRING | (item->Enabled ? 0 : MF_GRAYED), item->FCommand, item->Caption.c_str());
         }
@@ -65,24 +67,21 @@ TMenuItem* TMenuItem::FindCommand(UINT command) {
 TMainMenu::TMainMenu(TComponent* owner) : TComponent(owner) {}
 
 TMainMenu::~TMainMenu() {
-    // A window destroys the menu it shows; a menu that was never shown is destroyed here.
-    if (FHandle && IsMenu(FHandle)) {
-        EnumThreadWindows(GetCurrentThreadId(), DetachMenu, reinterpret_cast<LPARAM>(FHandle));
-        DestroyMenu(FHandle);
-    }
+    // A window still showing the menu bar would destroy it again: it is taken off first.
+    if (FHandle) EnumThreadWindows(GetCurrentThreadId(), DetachMenu, reinterpret_cast<LPARAM>(FHandle.Get()));
 }
 
 void TMainMenu::Add(TMenuItem* item) { FItems.push_back(item); }
 
 HMENU TMainMenu::Handle() {
     if (!FHandle) {
-        FHandle = CreateMenu();
+        FHandle.Reset(CreateMenu());
         TMenuItem root(nullptr);
         root.FItems = FItems;
-        root.Fill(FHandle);
+        root.Fill(FHandle.Get());
         root.FItems.clear();
     }
-    return FHandle;
+    return FHandle.Get();
 }
 
 bool TMainMenu::DispatchCommand(UINT command) {

@@ -7,6 +7,16 @@
 #include <vector>
 
 #include "Component.h"
+#include "ScopedHandle.h"
+
+// A menu: destroying it destroys its submenus too, and a window destroys the menu bar it shows.
+struct TMenuTraits {
+    using Handle = HMENU;
+    static HMENU Null() { return nullptr; }
+    static bool Valid(HMENU menu) { return menu != nullptr; }
+    static void Close(HMENU menu) { DestroyMenu(menu); }
+};
+using TMenuHandle = TScopedHandle<TMenuTraits>;
 
 class TMenuItem : public TComponent {
 public:
@@ -52,12 +62,13 @@ public:
         return FItems[static_cast<size_t>(index)];
     }
 
-    // The platform menu bar, made on first use.
+    // The platform menu bar, made on first use. It stays this menu's: a form that shows it takes it
+    // back off as its window goes, so a window made again shows it again.
     HMENU Handle();
     // Runs the item with this command id; false when the id is not one of this menu's.
     bool DispatchCommand(UINT command);
 
 private:
     std::vector<TMenuItem*> FItems;
-    HMENU FHandle = nullptr;
+    TMenuHandle FHandle;
 };

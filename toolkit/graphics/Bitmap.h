@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "Component.h"
 #include "Exceptions.h"
 #include "Handles.h"
+#include "Object.h"
 
 // A named resource that the program does not have.
 class EResNotFound : public Exception {

@@ -1,77 +1,22 @@
 #pragma once
-// Owners of the platform's handles, and the one file that releases them: a move-only scoped handle
-// with a traits class per kind (GDI objects, files and other kernel objects, find handles), owners
-// of device contexts (a window's or the screen's, a paint's, a memory DC) and of an object selected
-// into a DC. Every handle the program makes is held by one of these, so it goes on every way out,
-// exceptions included; no other file calls the release functions.
+// Owners of the graphics handles: GDI objects (through the scoped handle), device contexts (a
+// window's or the screen's, a paint's, a memory DC) and an object selected into a DC; with the
+// system's handle owners, so that this one header names every owner. No other file calls the
+// release functions of these handles.
 #include <windows.h>
 
-#include <utility>
-
-// Holds one handle of the kind the traits describe: Handle (the type), Null() (the value that holds
-// nothing) and Close(handle).
-template <class Traits>
-class TScopedHandle {
-public:
-    using Handle = typename Traits::Handle;
-
-    TScopedHandle() = default;
-    explicit TScopedHandle(Handle handle) : FHandle(handle) {}
-    ~TScopedHandle() { Reset(); }
-    TScopedHandle(TScopedHandle&& other) noexcept : FHandle(other.Release()) {}
-    TScopedHandle& operator=(TScopedHandle&& other) noexcept {
-        if (this != &other) Reset(other.Release());
-        return *this;
-    }
-    TScopedHandle(const TScopedHandle&) = delete;
-    TScopedHandle& operator=(const TScopedHandle&) = delete;
-
-    Handle Get() const { return FHandle; }
-    explicit operator bool() const { return FHandle != Traits::Null(); }
-    // Closes the handle held, if any, and holds `handle` instead.
-    void Reset(Handle handle = Traits::Null()) {
-        if (FHandle != Traits::Null()) Traits::Close(FHandle);
-        FHandle = handle;
-    }
-    // Gives the handle up without closing it.
-    [[nodiscard]] Handle Release() { return std::exchange(FHandle, Traits::Null()); }
-
-private:
-    Handle FHandle = Traits::Null();
-};
+#include "ScopedHandle.h"
 
 template <class H>
 struct TGdiObjectTraits {
     using Handle = H;
     static H Null() { return nullptr; }
+    static bool Valid(H handle) { return handle != nullptr; }
     static void Close(H handle) { DeleteObject(handle); }
-};
-
-// CreateFile answers INVALID_HANDLE_VALUE when it fails.
-struct TFileTraits {
-    using Handle = HANDLE;
-    static HANDLE Null() { return INVALID_HANDLE_VALUE; }
-    static void Close(HANDLE handle) { CloseHandle(handle); }
-};
-
-// Processes and threads: no handle is null.
-struct TKernelObjectTraits {
-    using Handle = HANDLE;
-    static HANDLE Null() { return nullptr; }
-    static void Close(HANDLE handle) { CloseHandle(handle); }
-};
-
-struct TFindTraits {
-    using Handle = HANDLE;
-    static HANDLE Null() { return INVALID_HANDLE_VALUE; }
-    static void Close(HANDLE handle) { FindClose(handle); }
 };
 
 template <class H>
 using TGdiObject = TScopedHandle<TGdiObjectTraits<H>>;
-using TFileHandle = TScopedHandle<TFileTraits>;
-using TKernelHandle = TScopedHandle<TKernelObjectTraits>;
-using TFindHandle = TScopedHandle<TFindTraits>;
 
 // The DC of a window's client area, or of the whole screen without a window.
 class TClientDC {

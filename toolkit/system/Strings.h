@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "Component.h"
+#include "Object.h"
 
 class TStrings {
 public:
