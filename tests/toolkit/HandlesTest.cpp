@@ -87,7 +87,7 @@ TEST(DeviceContexts, ASelectionIsUndoneAndAMemoryDCLetsItsBitmapGo) {
     EXPECT_FALSE(IsAlive(released));
 }
 
-TEST(DeviceContexts, AFontsHandleGoesWhenTheFontChangesAndWithTheFont) {
+TEST(Font, ItsHandleGoesWhenTheFontChangesAndWithTheFont) {
     HFONT first = nullptr;
     {
         TFont font;
