@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "Component.h"
+#include "Exceptions.h"
 #include "IniFile.h"
 #include "IniMessages.h"
 
@@ -51,7 +52,10 @@ public:
     void RefreshAfterSave(TIniBoundControl* control);
 
     int BoundControlCount() const { return static_cast<int>(FBoundControls.size()); }
-    TIniBoundControl* BoundControls(int index) const { return FBoundControls.at(static_cast<size_t>(index)); }
+    TIniBoundControl* BoundControls(int index) const {
+        CheckListIndex(index, BoundControlCount());
+        return FBoundControls[static_cast<size_t>(index)];
+    }
 
 protected:
     // Sends the message to each control listed when it starts, in list order; a control gets it once,

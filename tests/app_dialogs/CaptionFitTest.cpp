@@ -89,19 +89,3 @@ TEST(CaptionFit, EveryTextOfBothInformationDialogsFits) {
               (Names{"OKButton", "Label9", "Label10", "Label1", "Label2", "Label3", "Label4", "Label5", "Label6",
                      "Label7", "Label8", "Label11", "Label12"}));
 }
-
-TEST(CaptionFit, ThePrefixHasTheSymbolFontOfTheTitleBarButtons) {
-    // Without Marlett the platform draws the minimise, maximise and close buttons as letters.
-    LOGFONTA wanted{};
-    wanted.lfHeight = -13;
-    wanted.lfCharSet = SYMBOL_CHARSET;
-    lstrcpyA(wanted.lfFaceName, "Marlett");
-    const TGdiObject<HFONT> font(CreateFontIndirectA(&wanted));
-    char face[LF_FACESIZE] = {};
-    {
-        const TClientDC dc;
-        const TSelectedObject selected(dc.Get(), font.Get());
-        GetTextFaceA(dc.Get(), LF_FACESIZE, face);
-    }
-    EXPECT_STREQ(face, "Marlett");
-}

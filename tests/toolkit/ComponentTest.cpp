@@ -6,7 +6,9 @@
 
 #include "Component.h"
 #include "Control.h"
+#include "IniSource.h"
 #include "Menus.h"
+#include "StringGrid.h"
 
 namespace {
 
@@ -106,6 +108,9 @@ TEST(Component, IndexedAccessorsReportTheBadPosition) {
     TMenuItem* item = new TMenuItem(&owner);
     TMainMenu* menu = new TMainMenu(&owner);
     TWinControl* control = new TWinControl(&owner);
+    const TIniSource source(nullptr);
+    TStringGrid grid(nullptr);
+    grid.SetColCount(3);
     const auto expectError = [](auto&& access, int index) {
         try {
             access(index);
@@ -121,6 +126,8 @@ TEST(Component, IndexedAccessorsReportTheBadPosition) {
         expectError([&](int i) { return item->Items(i); }, index);
         expectError([&](int i) { return menu->Items(i); }, index);
         expectError([&](int i) { return control->Controls(i); }, index);
+        expectError([&](int i) { return source.BoundControls(i); }, index);
+        expectError([&](int i) { return grid.Cells(i, 0); }, index);
     }
     EXPECT_EQ(owner.Components(2), control);
 }

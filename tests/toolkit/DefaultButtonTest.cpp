@@ -1,5 +1,5 @@
 // Enter presses the push button that has the focus, and with the focus elsewhere the form's
-// default button, however the focus got where it is; a group box's accelerator lands inside it.
+// default button, however the focus got where it is.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -13,7 +13,6 @@
 #include "Edit.h"
 #include "Form.h"
 #include "Label.h"
-#include "RadioButton.h"
 
 namespace {
 
@@ -153,50 +152,4 @@ TEST(DefaultButton, WithoutADefaultButtonEnterPressesTheFocusedOneAndNothingElse
     ASSERT_TRUE(PumpUntil([&] { return f.ok->Focused(); }));
     f.Key(VK_RETURN);
     EXPECT_EQ(f.pressed, "OtherOK");
-}
-
-TEST(DefaultButton, AGroupBoxAcceleratorLandsOnTheFirstTabStopInsideIt) {
-    TForm form(Application);
-    form.SetBounds(60, 60, 360, 200);
-    auto* first = new TButton(&form);
-    first->SetParent(&form);
-    first->SetCaption("First");
-    first->TabOrder = 0;
-    auto* box = new TGroupBox(&form);
-    box->SetParent(&form);
-    box->SetCaption("Thumbnail &size");
-    box->SetBounds(10, 40, 200, 100);
-    box->TabOrder = 1;
-    TRadioButton* radios[2];
-    for (int i = 0; i < 2; ++i) {
-        radios[i] = new TRadioButton(&form);
-        radios[i]->SetParent(box);
-        radios[i]->SetCaption(i == 0 ? "Small" : "Large");
-        radios[i]->SetBounds(10, 20 + 30 * i, 100, 20);
-        radios[i]->TabOrder = i;
-    }
-    auto* after = new TButton(&form);
-    after->SetParent(&form);
-    after->SetCaption("After");
-    after->SetBounds(220, 40, 75, 25);
-    after->TabOrder = 2;
-    form.Show();
-    // A radio group enters at its checked button; a plain group at its first tab stop.
-    for (int checked : {1, 0}) {
-        radios[checked]->SetChecked(true);
-        first->SetFocus();
-        PostMessageA(first->Handle(), WM_SYSCHAR, 's', 1 << 29);
-        PumpPosted();
-        EXPECT_TRUE(radios[checked]->Focused()) << "checked " << checked;
-    }
-    for (TRadioButton* radio : radios) radio->SetParent(nullptr);
-    auto* inside = new TButton(&form);
-    inside->SetParent(box);
-    inside->SetCaption("Inside");
-    inside->TabOrder = 0;
-    first->SetFocus();
-    PostMessageA(first->Handle(), WM_SYSCHAR, 's', 1 << 29);
-    PumpPosted();
-    EXPECT_TRUE(inside->Focused());
-    form.Hide();
 }

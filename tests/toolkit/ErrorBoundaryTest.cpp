@@ -47,10 +47,14 @@ public:
     bool Finished = false;
 };
 
-// A form whose layout cannot be made at all.
+// A form whose layout cannot be made at all; its destroy handler must not run on the half-made form.
 class UnmadeForm : public TForm {
 public:
-    explicit UnmadeForm(TComponent* owner) : TForm(owner) { throw EOutOfResources("Error creating window of Unmade"); }
+    explicit UnmadeForm(TComponent* owner) : TForm(owner) {
+        OnDestroy = [](TObject*) { ++Destroyed; };
+        throw EOutOfResources("Error creating window of Unmade");
+    }
+    static inline int Destroyed = 0;
 };
 
 // A control that fails to fill its window once the window is made, as a list fails to read.
@@ -110,6 +114,7 @@ TEST(ErrorBoundary, AFormThatCannotBeMadeIsShownAndLeavesNoForm) {
     EXPECT_EQ(form, nullptr);
     EXPECT_EQ(seen.Text, "Error creating window of Unmade.");
     EXPECT_EQ(Application->ComponentCount(), before);
+    EXPECT_EQ(UnmadeForm::Destroyed, 0);
 }
 
 TEST(ErrorBoundary, AControlThatFailsToFillItsNewWindowIsShownOnceAndKeepsIt) {

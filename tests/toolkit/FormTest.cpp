@@ -7,6 +7,7 @@
 #include "Form.h"
 #include "Label.h"
 #include "MessageDlg.h"
+#include "RadioButton.h"
 
 namespace {
 
@@ -104,6 +105,52 @@ TEST(Form, LabelAcceleratorFocusesItsControl) {
     // Alt+T, as the keyboard sends it, through the application's message loop.
     PostMessageA(first->Handle(), WM_SYSCHAR, 't', 1 << 29);
     EXPECT_TRUE(PumpUntil([&] { return target->Focused(); }));
+    form.Hide();
+}
+
+TEST(Form, AGroupBoxAcceleratorLandsOnTheFirstTabStopInsideIt) {
+    TForm form(Application);
+    form.SetBounds(60, 60, 360, 200);
+    auto* first = new TButton(&form);
+    first->SetParent(&form);
+    first->SetCaption("First");
+    first->TabOrder = 0;
+    auto* box = new TGroupBox(&form);
+    box->SetParent(&form);
+    box->SetCaption("Thumbnail &size");
+    box->SetBounds(10, 40, 200, 100);
+    box->TabOrder = 1;
+    TRadioButton* radios[2];
+    for (int i = 0; i < 2; ++i) {
+        radios[i] = new TRadioButton(&form);
+        radios[i]->SetParent(box);
+        radios[i]->SetCaption(i == 0 ? "Small" : "Large");
+        radios[i]->SetBounds(10, 20 + 30 * i, 100, 20);
+        radios[i]->TabOrder = i;
+    }
+    auto* after = new TButton(&form);
+    after->SetParent(&form);
+    after->SetCaption("After");
+    after->SetBounds(220, 40, 75, 25);
+    after->TabOrder = 2;
+    form.Show();
+    // A radio group enters at its checked button; a plain group at its first tab stop.
+    for (int checked : {1, 0}) {
+        radios[checked]->SetChecked(true);
+        first->SetFocus();
+        PostMessageA(first->Handle(), WM_SYSCHAR, 's', 1 << 29);
+        PumpPosted();
+        EXPECT_TRUE(radios[checked]->Focused()) << "checked " << checked;
+    }
+    for (TRadioButton* radio : radios) radio->SetParent(nullptr);
+    auto* inside = new TButton(&form);
+    inside->SetParent(box);
+    inside->SetCaption("Inside");
+    inside->TabOrder = 0;
+    first->SetFocus();
+    PostMessageA(first->Handle(), WM_SYSCHAR, 's', 1 << 29);
+    PumpPosted();
+    EXPECT_TRUE(inside->Focused());
     form.Hide();
 }
 

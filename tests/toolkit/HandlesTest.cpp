@@ -90,7 +90,7 @@ TEST(DeviceContexts, ASelectionIsUndoneAndAMemoryDCLetsItsBitmapGo) {
     EXPECT_FALSE(IsAlive(released));
 }
 
-TEST(DeviceContexts, AFontsHandleGoesWhenTheFontChangesAndWithTheFont) {
+TEST(Font, ItsHandleGoesWhenTheFontChangesAndWithTheFont) {
     HFONT first = nullptr;
     {
         TFont font;

@@ -268,3 +268,25 @@ TEST(MessageDlg, EnterAndSpacePressTheButtonThatHasTheFocusHoweverItGotThere) {
         }
     }
 }
+
+TEST(MessageDlg, AClickGoesToTheButtonItNamesWhateverItsIdReadsAs) {
+    // A click of No whose id reads as IDOK, and one of Yes whose id reads as IDCANCEL.
+    EXPECT_EQ(Show(mbYes | mbNo, [](WindowView& w) {
+                  PostMessageA(w.Handle(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                               reinterpret_cast<LPARAM>(w.FindChild("Button", "&No")));
+              }),
+              mrNo);
+    EXPECT_EQ(Show(mbYes | mbNo, [](WindowView& w) {
+                  PostMessageA(w.Handle(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                               reinterpret_cast<LPARAM>(w.FindChild("Button", "&Yes")));
+              }),
+              mrYes);
+    // The dialog manager names the default button by the id that DM_GETDEFID gives.
+    EXPECT_EQ(Show(mbYes | mbNo, [](WindowView& w) {
+                  const LRESULT answer = SendMessageA(w.Handle(), DM_GETDEFID, 0, 0);
+                  EXPECT_EQ(HIWORD(answer), DC_HASDEFID);
+                  EXPECT_EQ(LOWORD(answer), GetDlgCtrlID(w.FindChild("Button", "&Yes")));
+                  w.Press("&No");
+              }),
+              mrNo);
+}

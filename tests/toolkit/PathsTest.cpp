@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <windows.h>
-
 #include "Exceptions.h"
 #include "Paths.h"
 #include "TestFiles.h"
@@ -68,18 +66,6 @@ TEST(Paths, ChangeDirFollowsAndReportsThePlatform) {
     }
     EXPECT_EQ(GetCurrentDir(), dir.Path());
     ChangeDir(start);
-}
-
-TEST(Paths, TheProgramDirectoryHoldsTheRunningProgram) {
-    const std::string dir = ProgramDirectory();
-    ASSERT_FALSE(dir.empty());
-    EXPECT_EQ(dir.back(), '\\');
-    char path[MAX_PATH + 1] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    const std::string name = ExtractFileName(path);
-    EXPECT_EQ(dir + name, path);
-    const DWORD attributes = GetFileAttributesA((dir + name).c_str());
-    EXPECT_NE(attributes, INVALID_FILE_ATTRIBUTES);
 }
 
 TEST(Paths, ErrorMessagesByCode) {

@@ -181,14 +181,14 @@ void TStringGrid::SetOptions(TGridOptions value) {
 }
 
 const std::string& TStringGrid::Cells(int col, int row) const {
-    if (col < 0 || col >= FColCount || row < 0 || row >= FRowCount)
-        throw EInvalidOperation("Grid index out of range");
+    CheckListIndex(col, FColCount);
+    CheckListIndex(row, FRowCount);
     return FCells[static_cast<size_t>(row)][static_cast<size_t>(col)];
 }
 
 void TStringGrid::SetCells(int col, int row, const std::string& text) {
-    if (col < 0 || col >= FColCount || row < 0 || row >= FRowCount)
-        throw EInvalidOperation("Grid index out of range");
+    CheckListIndex(col, FColCount);
+    CheckListIndex(row, FRowCount);
     FCells[static_cast<size_t>(row)][static_cast<size_t>(col)] = text;
     Invalidate();
 }
@@ -337,8 +337,11 @@ void TStringGrid::Wheel(int bar, int delta) {
 }
 
 void TStringGrid::SetCurrentCell(int col, int row) {
-    if (col < FFixedCols || col >= FColCount || row < FFixedRows || row >= FRowCount)
-        throw EInvalidOperation("Grid index out of range");
+    // A fixed cell is no place for the current one.
+    if (col < FFixedCols) ListIndexError(col);
+    if (row < FFixedRows) ListIndexError(row);
+    CheckListIndex(col, FColCount);
+    CheckListIndex(row, FRowCount);
     MoveTo(col, row);
 }
 

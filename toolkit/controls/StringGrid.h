@@ -46,14 +46,14 @@ public:
     void SetOptions(TGridOptions value);
 
     // The text of the cell in column `col` and row `row`, both counted from 0. A cell outside the
-    // grid raises EInvalidOperation: reading or writing one is a fault of the caller.
+    // grid raises the list index error: reading or writing one is a fault of the caller.
     const std::string& Cells(int col, int row) const;
     void SetCells(int col, int row, const std::string& text);
 
     // The current cell; -1 while the grid has no non-fixed cell.
     int Col() const { return FCol; }
     int Row() const { return FRow; }
-    // Makes a non-fixed cell current; others are refused with EInvalidOperation.
+    // Makes a non-fixed cell current; others are refused with the list index error.
     void SetCurrentCell(int col, int row);
     // The first non-fixed column and row shown after the fixed ones.
     int LeftCol() const { return FLeftCol; }

@@ -1,6 +1,7 @@
 #include "Form.h"
 
 #include <algorithm>
+#include <exception>
 #include <vector>
 
 #include "Application.h"
@@ -71,13 +72,15 @@ private:
     std::vector<HWND> FDisabled;
 };
 
-TForm::TForm(TComponent* owner) : TWinControl(owner) {
+TForm::TForm(TComponent* owner) : TWinControl(owner), FExceptionsAtMaking(std::uncaught_exceptions()) {
     FVisible = false;
     SetBounds(0, 0, 320, 240);
 }
 
 TForm::~TForm() {
-    if (OnDestroy) Guarded(this, [this] { OnDestroy(this); });
+    // A derived constructor that raised left its members gone already: its handler would use them.
+    const bool made = FLaidOut || std::uncaught_exceptions() <= FExceptionsAtMaking;
+    if (OnDestroy && made) Guarded(this, [this] { OnDestroy(this); });
     MarkDestroying();
     DestroyComponents();
 }
@@ -88,6 +91,7 @@ void TForm::ScaleToScreen() {
 }
 
 void TForm::FinishLayout() {
+    FLaidOut = true;
     ScaleToScreen();
     for (int i = 0; i < ComponentCount(); ++i) {
         TComponent* component = Components(i);

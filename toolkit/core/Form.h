@@ -107,6 +107,10 @@ private:
 
     bool FModal = false;
     bool FPlaced = false;  // on the screen, at the first showing
+    // A form built from a layout is made once the layout ends; one built by code, unless it goes
+    // while an exception raised since its making began unwinds, as when its constructor raised.
+    bool FLaidOut = false;
+    int FExceptionsAtMaking = 0;
     // The client size that the layout asked for, which scaling keeps to; -1 when the layout gave
     // the outer size.
     int FClientWidth = -1, FClientHeight = -1;

@@ -37,17 +37,17 @@ void TStrings::Assign(const TStrings& other) {
 }
 
 std::string TStringList::Get(int index) const {
-    if (index < 0 || index >= Count()) ListIndexError(index);
+    CheckListIndex(index, Count());
     return FItems[static_cast<size_t>(index)].first;
 }
 
 TObject* TStringList::GetObject(int index) const {
-    if (index < 0 || index >= Count()) ListIndexError(index);
+    CheckListIndex(index, Count());
     return FItems[static_cast<size_t>(index)].second;
 }
 
 void TStringList::PutObject(int index, TObject* object) {
-    if (index < 0 || index >= Count()) ListIndexError(index);
+    CheckListIndex(index, Count());
     FItems[static_cast<size_t>(index)].second = object;
 }
 
@@ -57,11 +57,11 @@ int TStringList::AddObject(const std::string& text, TObject* object) {
 }
 
 void TStringList::Insert(int index, const std::string& text) {
-    if (index < 0 || index > Count()) ListIndexError(index);
+    CheckListIndex(index, Count() + 1);  // the end too
     FItems.insert(FItems.begin() + index, {text, nullptr});
 }
 
 void TStringList::Delete(int index) {
-    if (index < 0 || index >= Count()) ListIndexError(index);
+    CheckListIndex(index, Count());
     FItems.erase(FItems.begin() + index);
 }
