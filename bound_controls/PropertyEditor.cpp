@@ -14,8 +14,8 @@ struct PublishedString {
     std::function<void(TComponent*, const std::string&)> Set;
 };
 
-// Both lists are filled by registrations that may run before main, from static objects of other
-// translation units: they are made on first use.
+// Both lists are filled by the registrations the program makes as it starts (RegisterIniCtrlsEditors),
+// and read from then on.
 std::vector<TPropertyEditorRecord>& Editors() {
     static std::vector<TPropertyEditorRecord> editors;
     return editors;

@@ -48,10 +48,9 @@ void TDriveComboBox::Rescan() {
     const DWORD drives = GetLogicalDrives();
     for (int n = 0; n < 26; ++n) {
         if (!(drives & (1u << n))) continue;
-        char letter = static_cast<char>('a' + n);
+        const char letter = InTextCase(static_cast<char>('a' + n));
         const std::string root = Format("%c:\\", letter);
         const UINT kind = GetDriveTypeA(root.c_str());
-        if (FTextCase == TTextCase::tcUpperCase) letter = AnsiUpperChar(letter);
         switch (kind) {
         case DRIVE_REMOVABLE: Items().AddObject(Format("%c:", letter), FFloppyGlyph.get()); break;
         case DRIVE_FIXED:
@@ -69,6 +68,11 @@ void TDriveComboBox::Rescan() {
         default: break;  // unknown kind, or no root directory
         }
     }
+}
+
+char TDriveComboBox::InTextCase(char letter) const {
+    const char upper = AnsiUpperChar(letter);
+    return FTextCase == TTextCase::tcUpperCase ? upper : static_cast<char>(upper + 32);
 }
 
 std::string TDriveComboBox::VolumeLabelText(char letter) const {
@@ -112,8 +116,7 @@ void TDriveComboBox::EndChoice() {
 void TDriveComboBox::SetDriveLetter(char letter) {
     EndChoice();
     if (ItemIndex() >= 0 && AnsiUpperChar(letter) == AnsiUpperChar(FDriveLetter)) return;
-    const char upper = AnsiUpperChar(letter);
-    FDriveLetter = FTextCase == TTextCase::tcUpperCase ? upper : static_cast<char>(upper + 32);
+    FDriveLetter = InTextCase(letter);
     SelectDrive(FDriveLetter);
     if (FDirList) {
         try {
@@ -121,8 +124,7 @@ void TDriveComboBox::SetDriveLetter(char letter) {
         } catch (...) {
             // Back to the drive the directory list stands on, so that the list never shows a drive
             // it is not on and choosing the failed drive again tries again.
-            const char back = AnsiUpperChar(FDirList->DriveLetter());
-            FDriveLetter = FTextCase == TTextCase::tcUpperCase ? back : static_cast<char>(back + 32);
+            FDriveLetter = InTextCase(FDirList->DriveLetter());
             SelectDrive(FDriveLetter);
             throw;
         }

@@ -54,6 +54,8 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
+    // The drive letter in the list's text case.
+    char InTextCase(char letter) const;
     std::string VolumeLabelText(char letter) const;
     std::string RemoteNameText(char letter) const;
     void SelectDrive(char letter);

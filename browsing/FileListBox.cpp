@@ -117,7 +117,7 @@ void TFileListBox::NotifyChange() {
     if (FFileEdit) {
         const std::string name = FileName();
         FFileEdit->SetText(name.empty() ? FMask : name);
-        if (FFileEdit->HandleAllocated()) SendMessageA(FFileEdit->Handle(), EM_SETSEL, 0, -1);
+        FFileEdit->SelectAll();
     }
     if (OnChange) OnChange(this);
 }
@@ -179,7 +179,7 @@ void TFileListBox::SetShowGlyphs(bool value) {
     if (value == FShowGlyphs) return;
     FShowGlyphs = value;
     if (value && ItemHeight() < FProgramGlyph->Height() + 1) FitItemHeight();
-    if (HandleAllocated()) InvalidateRect(Handle(), nullptr, TRUE);
+    Invalidate();
 }
 
 void TFileListBox::SetFileEdit(TCustomEdit* edit) {

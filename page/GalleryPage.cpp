@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include "Form.h"
 #include "Handles.h"
 #include "MakerAddress.h"
 #include "MessageDlg.h"

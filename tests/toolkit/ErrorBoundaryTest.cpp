@@ -1,6 +1,6 @@
 // Every exception that escapes a handler reaches the error box once and the program goes on: from
-// a timer, from the making of a form and its OnCreate, from a control filling its new window, and
-// from OnDestroy.
+// a timer, from the making of a form and its OnCreate, from a control filling its new window, from
+// OnDestroy, and from drawing a list's items, once for a whole paint.
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -10,6 +10,7 @@
 #include "DialogDriver.h"
 #include "Exceptions.h"
 #include "Form.h"
+#include "ListBox.h"
 #include "Timer.h"
 
 namespace {
@@ -152,4 +153,27 @@ TEST(ErrorBoundary, AFailingDestroyHandlerIsShownAndTheFormStillGoes) {
     delete form;
     EXPECT_EQ(seen.Text, "Destroy failed.");
     EXPECT_FALSE(IsWindow(window));
+}
+
+TEST(ErrorBoundary, AListWhoseItemsFailToDrawShowsOneBoxForAPaint) {
+    TForm form(Application);
+    form.SetBounds(60, 60, 300, 200);
+    auto* list = new TCustomListBox(&form);
+    list->SetParent(&form);
+    for (const char* line : {"one", "two", "three"}) list->Items().Add(line);
+    form.Show();
+    PumpUntilQuiet();
+    list->OnDrawItem = [](TObject*, int, const RECT&, UINT) { throw Exception("Drawing failed"); };
+    DialogSeen seen;
+    DialogDriver driver;
+    for (int paint = 1; paint <= 2; ++paint) {  // the next paint tries again
+        driver.Record(seen, "OK");
+        InvalidateRect(list->Handle(), nullptr, TRUE);
+        UpdateWindow(list->Handle());
+        EXPECT_EQ(driver.Answered(), paint);
+        EXPECT_EQ(seen.Text, "Drawing failed.");
+    }
+    list->OnDrawItem = nullptr;
+    PumpUntilQuiet();
+    form.Hide();
 }

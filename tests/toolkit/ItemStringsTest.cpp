@@ -119,3 +119,20 @@ TEST(ItemStrings, ComboBoxReadsBackWhatItsWindowHolds) {
               ItemLines(combo->Items()));
     EXPECT_EQ(combo->Items().Count(), 2);
 }
+
+// A live list made sorted keeps its selected line selected wherever the new order puts it, a list
+// box as a combo box.
+TEST(ItemStrings, TheSelectedLineStaysSelectedWhenALiveListIsMadeSorted) {
+    TForm form(nullptr);
+    const auto selectedAfterSorting = [&form](auto* list) {
+        list->SetParent(&form);
+        list->Items().Add("b");
+        list->Items().Add("a");
+        form.HandleNeeded();
+        list->SetItemIndex(0);
+        list->SetSorted(true);
+        return list->ItemIndex() >= 0 ? list->Items().Get(list->ItemIndex()) : std::string();
+    };
+    EXPECT_EQ(selectedAfterSorting(new TCustomListBox(&form)), "b");
+    EXPECT_EQ(selectedAfterSorting(new TCustomComboBox(&form)), "b");
+}

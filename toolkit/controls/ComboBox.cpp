@@ -29,29 +29,24 @@ void TCustomComboBox::CreateWnd() {
     const std::string text = FText;
     TItemListControl::CreateWnd();
     HWND window = Handle();
-    if (OwnerDrawn()) SendMessageA(window, CB_SETITEMHEIGHT, 0, ItemHeight());
     // No limit but the system's own, instead of the edit part's small default.
     if (HasEdit()) SendMessageA(window, CB_LIMITTEXT, 0, 0);
-    // The selected item keeps its selection wherever a sorted window puts it.
-    FItemIndex = Items().MoveToWindow(window, FItemIndex);
     const bool typedTextGone = !HasEdit() && FTextWasTyped;
     FTextWasTyped = false;
-    if (typedTextGone && (FItemIndex < 0 || Items().Get(FItemIndex) != text)) {
+    const int selected = ItemIndex();
+    if (typedTextGone && (selected < 0 || Items().Get(selected) != text)) {
         // The text of an edit part that is gone: the list selects the item of that text, or none.
         SetText(text);
         return;
     }
-    SendMessageA(window, CB_SETCURSEL, static_cast<WPARAM>(FItemIndex), 0);
     // The text stays as it was, loaded, typed or picked, whatever item is selected.
     if (HasEdit()) SetWindowTextA(window, text.c_str());
 }
 
 void TCustomComboBox::DestroyWnd() {
     if (HandleAllocated()) {
-        FItemIndex = ItemIndex();
         const LONG_PTR style = GetWindowLongPtrA(Handle(), GWL_STYLE);
         FTextWasTyped = (style & CBS_DROPDOWNLIST) != CBS_DROPDOWNLIST;
-        Items().TakeFromWindow(Handle());
     }
     TItemListControl::DestroyWnd();
 }
@@ -62,23 +57,13 @@ void TCustomComboBox::SetStyle(TComboBoxStyle style) {
     RecreateWnd();
 }
 
-int TCustomComboBox::ItemIndex() const {
-    if (!HandleAllocated()) return FItemIndex;
-    return static_cast<int>(SendMessageA(WindowHandle(), CB_GETCURSEL, 0, 0));
-}
-
 void TCustomComboBox::SetItemIndex(int index) {
-    if (index < 0 || index >= Items().Count()) index = -1;
-    if (!HandleAllocated()) {
-        FItemIndex = index;
-        if (index >= 0) FText = Items().Get(index);
-        return;
-    }
-    SendMessageA(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    TItemListControl::SetItemIndex(index);
+    if (!HandleAllocated() && ItemIndex() >= 0) FText = Items().Get(ItemIndex());
 }
 
 std::string TCustomComboBox::Text() const {
-    if (!HandleAllocated() && !HasEdit()) return FItemIndex >= 0 ? Items().Get(FItemIndex) : std::string();
+    if (!HandleAllocated() && !HasEdit()) return ItemIndex() >= 0 ? Items().Get(ItemIndex()) : std::string();
     return TItemListControl::Text();
 }
 
@@ -93,14 +78,10 @@ void TCustomComboBox::SetText(const std::string& text) {
     SetItemIndex(found);
 }
 
-void TCustomComboBox::ChangeScale(int to, int from) {
-    TItemListControl::ChangeScale(to, from);
-    // A live window is made again: moving it would give its drop-down list the box's own height.
-    const int height = ScaleItemHeight(to, from);
-    if (height == ItemHeight())
-        RecreateWnd();
-    else
-        SetItemHeight(height);
+void TCustomComboBox::ScaleDone() {
+    const int height = ItemHeight();
+    TItemListControl::ScaleDone();
+    if (ItemHeight() == height) RecreateWnd();
 }
 
 void TCustomComboBox::SetDropDownCount(int value) {

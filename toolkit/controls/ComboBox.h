@@ -13,9 +13,8 @@ public:
 
     TComboBoxStyle Style() const { return FStyle; }
     void SetStyle(TComboBoxStyle style);
-    // The selected position, -1 for none; a position outside the list selects nothing.
-    int ItemIndex() const;
-    void SetItemIndex(int index);
+    // Without a window, the text follows the item selected.
+    void SetItemIndex(int index) override;
     // In the styles without an edit part the text is the selected item's; setting it selects the
     // item with that text (ignoring case), or none.
     std::string Text() const override;
@@ -30,10 +29,12 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
-    // The item height too.
-    void ChangeScale(int to, int from) override;
     void CreateWnd() override;
     void DestroyWnd() override;
+    bool DrawsAtItemHeight() const override { return OwnerDrawn(); }
+    // A live window is made again even when its items keep their height: moving it gave its
+    // drop-down list the box's own height.
+    void ScaleDone() override;
     // The text of the edit part changed, or the user picked another item.
     virtual void Change();
     bool OwnerDrawn() const {
@@ -47,7 +48,6 @@ private:
     void FillBelowList(HDC dc);
 
     TComboBoxStyle FStyle = TComboBoxStyle::csDropDown;
-    int FItemIndex = -1;  // while there is no window
     bool FTextWasTyped = false;  // the last window had an edit part, whose text FText keeps
     int FDropDownCount = 8;
 };

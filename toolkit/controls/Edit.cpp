@@ -46,6 +46,10 @@ void TCustomEdit::SetModified(bool value) {
     if (HandleAllocated()) SendMessageA(Handle(), EM_SETMODIFY, value ? TRUE : FALSE, 0);
 }
 
+void TCustomEdit::SelectAll() {
+    if (HandleAllocated()) SendMessageA(Handle(), EM_SETSEL, 0, -1);
+}
+
 void TCustomEdit::Change() {
     if (OnChange) OnChange(this);
 }

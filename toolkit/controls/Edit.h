@@ -13,6 +13,8 @@ public:
 
     bool Modified() const;
     void SetModified(bool value);
+    // Selects the whole text, when there is a window to show it.
+    void SelectAll();
 
     TNotifyEvent OnChange;
 

@@ -1,21 +1,19 @@
 #include "Image.h"
 
-#include "Bitmap.h"
-#include "Format.h"
+#include <utility>
 
 namespace {
 
 // The picture drawn at another size; the halftone mode mixes the colours of the pixels that a
 // size that is no whole multiple would otherwise drop or double unevenly.
-TGdiObject<HBITMAP> Stretched(HBITMAP picture, int width, int height) {
-    BITMAP info{};
-    GetObjectA(picture, sizeof info, &info);
+TGdiObject<HBITMAP> Stretched(const TBitmap& picture, int width, int height) {
     TGdiObject<HBITMAP> result(CreateCompatibleBitmap(TClientDC().Get(), width, height));
     if (!result) throw EOutOfResources("Not enough memory for a picture");
-    const TMemoryDC from(picture), to(result.Get());
+    const TMemoryDC from(picture.Handle()), to(result.Get());
     SetStretchBltMode(to.Get(), HALFTONE);
     SetBrushOrgEx(to.Get(), 0, 0, nullptr);
-    StretchBlt(to.Get(), 0, 0, width, height, from.Get(), 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+    StretchBlt(to.Get(), 0, 0, width, height, from.Get(), 0, 0, picture.Width(), picture.Height(),
+               SRCCOPY);
     return result;
 }
 
@@ -29,14 +27,12 @@ TImage::~TImage() {
 }
 
 void TImage::LoadFromResourceName(const std::string& name) {
-    HBITMAP loaded = LoadBitmapA(GetModuleHandleA(nullptr), name.c_str());
-    if (!loaded) throw EResNotFound(Format("Resource %s not found", name.c_str()));
-    TGdiObject<HBITMAP> previous(loaded), previousScaled;
-    std::swap(previous, FBitmap);  // the old ones go once the window shows the new one
-    std::swap(previousScaled, FScaled);
-    BITMAP info{};
-    GetObjectA(loaded, sizeof info, &info);
-    SetBounds(Left(), Top(), info.bmWidth, info.bmHeight);
+    auto loaded = std::make_unique<TBitmap>();
+    loaded->LoadFromResourceName(name);
+    // The old bitmaps go once the window shows the new one.
+    const std::unique_ptr<TBitmap> previous = std::exchange(FBitmap, std::move(loaded));
+    const TGdiObject<HBITMAP> previousScaled = std::move(FScaled);
+    SetBounds(Left(), Top(), FBitmap->Width(), FBitmap->Height());
     ShowBitmap();
 }
 
@@ -51,11 +47,9 @@ void TImage::CreateParams(TCreateParams& params) {
 void TImage::ChangeScale(int to, int from) {
     TWinControl::ChangeScale(to, from);
     if (!FBitmap) return;
-    BITMAP info{};
-    GetObjectA(FBitmap.Get(), sizeof info, &info);
     TGdiObject<HBITMAP> previous;
     std::swap(previous, FScaled);
-    if (Width() != info.bmWidth || Height() != info.bmHeight) FScaled = Stretched(FBitmap.Get(), Width(), Height());
+    if (Width() != FBitmap->Width() || Height() != FBitmap->Height()) FScaled = Stretched(*FBitmap, Width(), Height());
     ShowBitmap();
 }
 
@@ -66,7 +60,7 @@ void TImage::CreateWnd() {
 
 void TImage::ShowBitmap() {
     if (!HandleAllocated()) return;
-    HBITMAP shown = FScaled ? FScaled.Get() : FBitmap.Get();
+    HBITMAP shown = FScaled ? FScaled.Get() : Bitmap();
     SendMessageA(Handle(), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(shown));
     // The control fits itself to the bitmap; keep the designed place.
     MoveWindow(Handle(), Left(), Top(), Width(), Height(), TRUE);

@@ -5,7 +5,7 @@
 #include "ScopeGuards.h"
 
 TItemListControl::TItemListControl(TComponent* owner, const TItemMessages& messages, bool fillsEmptyPlace)
-    : TWinControl(owner), FItems(*this, messages), FFillsEmptyPlace(fillsEmptyPlace) {
+    : TWinControl(owner), FItems(*this, messages), FMessages(messages), FFillsEmptyPlace(fillsEmptyPlace) {
     FTabStop = true;
 }
 
@@ -24,9 +24,39 @@ void TItemListControl::SetSorted(bool value) {
     RecreateWnd();
 }
 
-int TItemListControl::ScaleItemHeight(int to, int from) {
+int TItemListControl::ItemIndex() const {
+    if (!HandleAllocated()) return FItemIndex;
+    return static_cast<int>(SendMessageA(WindowHandle(), FMessages.GetCurSel, 0, 0));
+}
+
+void TItemListControl::SetItemIndex(int index) {
+    if (index < 0 || index >= FItems.Count()) index = -1;
+    if (!HandleAllocated()) {
+        FItemIndex = index;
+        return;
+    }
+    SendMessageA(Handle(), FMessages.SetCurSel, static_cast<WPARAM>(index), 0);
+}
+
+void TItemListControl::CreateWnd() {
+    TWinControl::CreateWnd();
+    HWND window = Handle();
+    if (DrawsAtItemHeight()) SendMessageA(window, FMessages.SetItemHeight, 0, FItemHeight);
+    FItemIndex = FItems.MoveToWindow(window, FItemIndex);
+    SendMessageA(window, FMessages.SetCurSel, static_cast<WPARAM>(FItemIndex), 0);
+}
+
+void TItemListControl::DestroyWnd() {
+    if (HandleAllocated()) {
+        FItemIndex = ItemIndex();
+        FItems.TakeFromWindow(Handle());
+    }
+    TWinControl::DestroyWnd();
+}
+
+void TItemListControl::ChangeScale(int to, int from) {
     FScaledItemHeight = std::max(1, MulDiv(FItemHeight, to, from));
-    return FScaledItemHeight;
+    TWinControl::ChangeScale(to, from);
 }
 
 void TItemListControl::ScaleDone() {
@@ -45,6 +75,7 @@ void TItemListControl::WndProc(TMessage& message) {
         message.Result = TRUE;
         return;
     }
+    if (message.Msg == WM_PAINT) FDrawFailed = false;
     TWinControl::WndProc(message);
 }
 
@@ -57,10 +88,19 @@ void TItemListControl::DrawOwnerDrawnItem(const DRAWITEMSTRUCT& item) {
     const TRestore drawingOn(FCanvas, &canvas);
     const int index = static_cast<int>(item.itemID);
     if (index >= 0 && (item.itemAction & (ODA_DRAWENTIRE | ODA_SELECT))) {
-        if (OnDrawItem)
-            OnDrawItem(this, index, item.rcItem, item.itemState);
-        else
-            DrawItem(index, item.rcItem, item.itemState);
+        if (FDrawFailed) {
+            TItemListControl::DrawItem(index, item.rcItem, item.itemState);
+        } else {
+            try {
+                if (OnDrawItem)
+                    OnDrawItem(this, index, item.rcItem, item.itemState);
+                else
+                    DrawItem(index, item.rcItem, item.itemState);
+            } catch (...) {
+                FDrawFailed = true;  // one error box for the paint, not one for each item
+                throw;
+            }
+        }
     } else if (index < 0 && FFillsEmptyPlace) {
         canvas.FillRect(item.rcItem);
     }

@@ -8,13 +8,12 @@
 
 const TItemMessages ListBoxMessages{LB_ADDSTRING,  LB_INSERTSTRING, LB_DELETESTRING, LB_RESETCONTENT, LB_GETCOUNT,
                                     LB_GETTEXT,    LB_GETTEXTLEN,   LB_GETITEMDATA,  LB_SETITEMDATA,  LB_ERR,
-                                    LB_ERRSPACE,   LB_INITSTORAGE};
+                                    LB_ERRSPACE,   LB_INITSTORAGE,  LB_GETCURSEL,    LB_SETCURSEL,    LB_SETITEMHEIGHT};
 const TItemMessages ComboBoxMessages{CB_ADDSTRING,   CB_INSERTSTRING, CB_DELETESTRING, CB_RESETCONTENT, CB_GETCOUNT,
                                      CB_GETLBTEXT,   CB_GETLBTEXTLEN, CB_GETITEMDATA,  CB_SETITEMDATA,  CB_ERR,
-                                     CB_ERRSPACE,    CB_INITSTORAGE};
+                                     CB_ERRSPACE,    CB_INITSTORAGE,  CB_GETCURSEL,    CB_SETCURSEL,    CB_SETITEMHEIGHT};
 
 bool TItemStrings::HasWindow() const { return FControl.HandleAllocated(); }
-HWND TItemStrings::Window() const { return FControl.WindowHandle(); }
 
 // Straight to the platform's list, which keeps the items: the control's own procedure has nothing
 // to do with them, and filling a list of a million lines takes two million of them.
@@ -135,7 +134,7 @@ void TItemStrings::BeginUpdate() {
 void TItemStrings::EndUpdate() {
     if (FUpdateCount == 0 || --FUpdateCount != 0 || !HasWindow()) return;
     Send(WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(Window(), nullptr, TRUE);
+    FControl.Invalidate();
 }
 
 int TItemStrings::MoveToWindow(HWND window, int tracked) {

@@ -18,7 +18,7 @@ struct TItemMessages {
     UINT AddString, InsertString, DeleteString, ResetContent, GetCount, GetText, GetTextLen, GetItemData,
         SetItemData;
     int Err, ErrSpace;
-    UINT InitStorage;
+    UINT InitStorage, GetCurSel, SetCurSel, SetItemHeight;
 };
 extern const TItemMessages ListBoxMessages;
 extern const TItemMessages ComboBoxMessages;
@@ -60,7 +60,6 @@ public:
 
 private:
     bool HasWindow() const;
-    HWND Window() const;
     LRESULT Send(UINT msg, WPARAM wParam, LPARAM lParam) const;
     void CheckIndex(int index, int limit) const;
     // Sends one line and its object to the window (msg: the add or insert message) and answers

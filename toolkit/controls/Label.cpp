@@ -188,7 +188,7 @@ void TLabel::DrawCaption(HDC dc, int x, int y) {
 void TLabel::InvalidateTransparent() {
     if (!HandleAllocated()) return;
     if (!Parent() || !Parent()->HandleAllocated()) {
-        InvalidateRect(Handle(), nullptr, FALSE);
+        Invalidate(false);
         return;
     }
     RECT r{Left(), Top(), Left() + Width(), Top() + Height()};

@@ -14,44 +14,9 @@ void TCustomListBox::CreateParams(TCreateParams& params) {
     if (Sorted()) params.Style |= LBS_SORT;
 }
 
-void TCustomListBox::CreateWnd() {
-    TItemListControl::CreateWnd();
-    HWND window = Handle();
-    SendMessageA(window, LB_SETITEMHEIGHT, 0, MAKELPARAM(ItemHeight(), 0));
-    Items().MoveToWindow(window);
-    SetItemIndex(FItemIndex);
-}
-
-void TCustomListBox::DestroyWnd() {
-    if (HandleAllocated()) {
-        FItemIndex = ItemIndex();
-        Items().TakeFromWindow(Handle());
-    }
-    TItemListControl::DestroyWnd();
-}
-
-int TCustomListBox::ItemIndex() const {
-    if (!HandleAllocated()) return FItemIndex;
-    HWND window = WindowHandle();
-    return static_cast<int>(SendMessageA(window, LB_GETCURSEL, 0, 0));
-}
-
-void TCustomListBox::SetItemIndex(int index) {
-    if (!HandleAllocated()) {
-        FItemIndex = (index >= 0 && index < Items().Count()) ? index : -1;
-        return;
-    }
-    SendMessageA(Handle(), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-}
-
 bool TCustomListBox::Selected(int index) const {
-    if (!HandleAllocated()) return index == FItemIndex && index >= 0;
+    if (!HandleAllocated()) return index >= 0 && index == ItemIndex();
     return SendMessageA(WindowHandle(), LB_GETSEL, static_cast<WPARAM>(index), 0) > 0;
-}
-
-void TCustomListBox::ChangeScale(int to, int from) {
-    SetItemHeight(ScaleItemHeight(to, from));
-    TItemListControl::ChangeScale(to, from);
 }
 
 void TCustomListBox::KeyPress(char& key) {

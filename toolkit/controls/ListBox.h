@@ -14,9 +14,6 @@ public:
     explicit TCustomListBox(TComponent* owner);
     ~TCustomListBox() override;
 
-    // The selected position, -1 for none.
-    int ItemIndex() const;
-    void SetItemIndex(int index);
     bool Selected(int index) const;
 
     TKeyPressEvent OnKeyPress;
@@ -26,15 +23,8 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
-    // The item height too.
-    void ChangeScale(int to, int from) override;
-    void CreateWnd() override;
-    void DestroyWnd() override;
     virtual void KeyPress(char& key);
     virtual void KeyDown(WORD& key);
     // Whether the Enter key comes to the list instead of the form's default button.
     virtual bool WantsReturn() const { return false; }
-
-private:
-    int FItemIndex = -1;  // while there is no window
 };

@@ -374,18 +374,10 @@ void TWinControl::FontChanged() {
         if (c->ParentFont()) c->FontChanged();
 }
 
-void TWinControl::ColorChanged() {
-    if (FHandle) InvalidateRect(FHandle, nullptr, TRUE);
-}
+void TWinControl::ColorChanged() { Invalidate(); }
 
-void TWinControl::SetTabStop(bool value) {
-    FTabStop = value;
-    if (FHandle) {
-        LONG_PTR style = GetWindowLongPtrA(FHandle, GWL_STYLE);
-        style = value ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP));
-        SetWindowLongPtrA(FHandle, GWL_STYLE, style);
-    }
-    if (Parent()) Parent()->ArrangeTabOrder();
+void TWinControl::Invalidate(bool erase) {
+    if (FHandle) InvalidateRect(FHandle, nullptr, erase ? TRUE : FALSE);
 }
 
 bool TWinControl::Focused() const { return FHandle && GetFocus() == FHandle; }

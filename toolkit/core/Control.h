@@ -1,7 +1,7 @@
 #pragma once
 // TControl and TWinControl: the visual components. A TWinControl owns a window, made on demand; its
-// virtual WndProc sees every message of that window, and a parent hands WM_COMMAND, WM_DRAWITEM and
-// the WM_CTLCOLOR* messages back to the child they concern as CN_* messages.
+// virtual WndProc sees every message of that window, and a parent hands WM_COMMAND, WM_DRAWITEM,
+// WM_MEASUREITEM and the WM_CTLCOLOR* messages back to the child they concern as CN_* messages.
 //
 // Properties come in two kinds, told apart by their form. A public field (a menu item's Caption, a
 // dialog's Options) is read when the window or menu is made; setting it later shows at the next
@@ -140,6 +140,9 @@ public:
     bool HandleAllocated() const { return FHandle != nullptr; }
     void HandleNeeded();
     void RecreateWnd();
+    // Has the whole window painted again, its background erased first unless `erase` is off (a
+    // control that paints every pixel itself); nothing without a window.
+    void Invalidate(bool erase = true);
 
     int ControlCount() const { return static_cast<int>(FControls.size()); }
     TControl* Controls(int index) const {

@@ -8,16 +8,7 @@
 #include <functional>
 
 #include "Control.h"
-
-constexpr int mrNone = 0;
-constexpr int mrOk = 1;
-constexpr int mrCancel = 2;
-constexpr int mrAbort = 3;
-constexpr int mrRetry = 4;
-constexpr int mrIgnore = 5;
-constexpr int mrYes = 6;
-constexpr int mrNo = 7;
-constexpr int mrAll = 8;
+#include "ModalResult.h"
 
 enum class TFormBorderStyle { bsSizeable, bsDialog };
 enum class TPosition { poDesigned, poScreenCenter };

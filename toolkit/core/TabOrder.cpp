@@ -47,6 +47,12 @@ TTabOrderProperty& TTabOrderProperty::operator=(int value) {
     return *this;
 }
 
+void TWinControl::SetTabStop(bool value) {
+    FTabStop = value;
+    if (FHandle) SetStyleBit(FHandle, WS_TABSTOP, value);
+    if (Parent()) Parent()->ArrangeTabOrder();
+}
+
 void TWinControl::CreateChildWindows() {
     {
         TRestore creating(FCreatingChildren, true);

@@ -3,6 +3,8 @@
 // a help context, centred on the screen.
 #include <string>
 
+#include "ModalResult.h"
+
 enum class TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
 
 enum TMsgDlgBtn : unsigned {

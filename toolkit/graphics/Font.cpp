@@ -5,11 +5,6 @@
 
 #include "Screen.h"
 
-COLORREF ColorToRGB(TColor color) {
-    if (color < 0) return GetSysColor(color & 0xFF);
-    return static_cast<COLORREF>(color);
-}
-
 TFont::TFont() = default;
 
 TFont::~TFont() = default;

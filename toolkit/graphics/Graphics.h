@@ -20,4 +20,5 @@ constexpr TColor clLime = 0x00FF00;
 constexpr TColor clBlue = 0xFF0000;
 constexpr TColor clGray = 0x808080;
 
+// The RGB value of a colour; of a system colour, the one the system has now.
 COLORREF ColorToRGB(TColor color);

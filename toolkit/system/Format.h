@@ -1,5 +1,5 @@
 #pragma once
-// printf-style formatting into a std::string, and the decimal text of integers.
+// printf-style formatting into a std::string.
 #include <string>
 
 std::string Format(const char* fmt, ...)
