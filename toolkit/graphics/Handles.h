@@ -1,8 +1,8 @@
 #pragma once
 // Owners of the graphics handles: GDI objects (through the scoped handle), device contexts (a
 // window's or the screen's, a paint's, a memory DC) and an object selected into a DC; with the
-// system's handle owners, so that this one header names every owner. No other file calls the
-// release functions of these handles.
+// system's handle owners (files, finds, kernel objects) of ScopedHandle.h. The menu's owner is
+// Menus.h's, beside the menus. No other file calls the release functions of these handles.
 #include <windows.h>
 
 #include "ScopedHandle.h"
