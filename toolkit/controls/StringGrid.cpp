@@ -198,7 +198,7 @@ void TStringGrid::UpdateScrollBars() {
         info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
         info.nMin = 0;
         info.nMax = std::max(0, axis->Count - axis->Fixed - 1);
-        info.nPage = static_cast<UINT>(Visible(*axis));
+        info.nPage = static_cast<UINT>(VisibleCells(*axis));
         info.nPos = axis->First - axis->Fixed;
         SetScrollInfo(window, axis->Bar, &info, TRUE);
     }
@@ -211,8 +211,8 @@ void TStringGrid::ScrollBy(int bar, WORD code) {
     switch (code) {
     case SB_LINEUP: target = first - 1; break;
     case SB_LINEDOWN: target = first + 1; break;
-    case SB_PAGEUP: target = first - Visible(axis); break;
-    case SB_PAGEDOWN: target = first + Visible(axis); break;
+    case SB_PAGEUP: target = first - VisibleCells(axis); break;
+    case SB_PAGEDOWN: target = first + VisibleCells(axis); break;
     case SB_TOP: target = axis.Fixed; break;
     case SB_BOTTOM: target = axis.Count; break;  // as far as the cells allow
     case SB_THUMBTRACK:
@@ -237,7 +237,7 @@ void TStringGrid::Wheel(int bar, int delta) {
     const int notches = axis.WheelRest / WHEEL_DELTA;
     axis.WheelRest -= notches * WHEEL_DELTA;
     if (notches == 0) return;
-    const int step = lines == WHEEL_PAGESCROLL ? Visible(axis) : static_cast<int>(lines);
+    const int step = lines == WHEEL_PAGESCROLL ? VisibleCells(axis) : static_cast<int>(lines);
     // Turning the wheel away from the user (a positive delta) shows the rows above; tilting it to
     // the right (also positive) shows the columns to the right.
     ScrollAlong(bar, axis.First + (bar == SB_VERT ? -notches : notches) * step);
@@ -362,8 +362,8 @@ void TStringGrid::KeyDown(WORD key) {
     case VK_DOWN: MoveTo(col, row + 1); break;
     case VK_HOME: MoveTo(FCols.Fixed, row); break;
     case VK_END: MoveTo(FCols.Count - 1, row); break;
-    case VK_PRIOR: MoveTo(col, row - Visible(FRows)); break;
-    case VK_NEXT: MoveTo(col, row + Visible(FRows)); break;
+    case VK_PRIOR: MoveTo(col, row - VisibleCells(FRows)); break;
+    case VK_NEXT: MoveTo(col, row + VisibleCells(FRows)); break;
     case VK_F2: OpenEditor(false, 0); break;
     default: break;
     }

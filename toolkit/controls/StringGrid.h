@@ -96,11 +96,11 @@ private:
     struct TAxis {
         TAxis(int bar, int size) : Bar(bar), Size(size) {}
         const int Bar;     // SB_HORZ for the columns, SB_VERT for the rows
-        int Size;          // of every cell, without the grid line after it
+        int Size;          // every cell's width (height), without the grid line after it
         int Count = 5;
         int Fixed = 1;
         int First = 1;     // the first non-fixed cell shown after the fixed ones
-        int Current = 1;   // the current cell's; -1 while the grid has no non-fixed cell
+        int Current = 1;   // the current cell's column (row); -1 while there is no non-fixed cell
         int WheelRest = 0; // wheel turns not yet scrolled
 
         int Pitch() const;
@@ -109,7 +109,8 @@ private:
         int Extent() const;
         // The non-fixed cells that fit wholly into `client` pixels, at least one.
         int Visible(int client) const;
-        // `first` kept where the view starts at a non-fixed cell and shows as many as fit.
+        // `first` kept where a view may start: at a non-fixed cell, and not so late that the
+        // client shows fewer cells than fit.
         int ClampedFirst(int first, int client) const;
         // Moves First so that the current cell is shown, within the cells.
         void ScrollInView(int client);
@@ -124,7 +125,8 @@ private:
     void SetCellSize(TAxis& axis, int value);
     // The client area's width (for the columns) or height (for the rows).
     int ClientExtent(const TAxis& axis) const;
-    int Visible(const TAxis& axis) const { return axis.Visible(ClientExtent(axis)); }
+    // Named apart from TControl::Visible, which a grid's users call.
+    int VisibleCells(const TAxis& axis) const { return axis.Visible(ClientExtent(axis)); }
     TAxis& AxisOf(int bar) { return bar == SB_VERT ? FRows : FCols; }
     void ResizeCells();
     void ClampCurrentCell();
