@@ -1,6 +1,6 @@
 // Every exception that escapes a handler reaches the error box once and the program goes on: from
-// a timer, from the making of a form and its OnCreate, from a control filling its new window, from
-// OnDestroy, and from drawing a list's items, once for a whole paint.
+// a timer, from the making of a form and its OnCreate, from a control filling its new window or
+// painting it, from OnDestroy, and from drawing a list's items, once for a whole paint.
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -67,6 +67,20 @@ protected:
     void CreateWnd() override {
         TButton::CreateWnd();
         throw EInOutError("I/O error 123", 123);
+    }
+};
+
+// A window whose painting fails before it begins.
+class FailingPaint : public TWinControl {
+public:
+    using TWinControl::TWinControl;
+    int Paints = 0;
+    void WndProc(TMessage& message) override {
+        if (message.Msg == WM_PAINT) {
+            ++Paints;
+            throw Exception("Paint failed");
+        }
+        TWinControl::WndProc(message);
     }
 };
 
@@ -137,6 +151,23 @@ TEST(ErrorBoundary, AControlThatFailsToFillItsNewWindowIsShownOnceAndKeepsIt) {
     EXPECT_TRUE(failing->HandleAllocated());
     EXPECT_TRUE(after->HandleAllocated());
     EXPECT_TRUE(IsWindowVisible(form.Handle()));
+    form.Hide();
+}
+
+TEST(ErrorBoundary, AFailedPaintIsShownOnceAndNotTriedAgain) {
+    TForm form(Application);
+    form.SetBounds(60, 60, 300, 100);
+    auto* failing = new FailingPaint(&form);
+    failing->SetParent(&form);
+    failing->SetBounds(10, 10, 100, 40);
+    DialogSeen seen;
+    DialogDriver driver;
+    driver.Record(seen, "OK");
+    form.Show();
+    EXPECT_TRUE(PumpUntil([&] { return driver.Answered() == 1; }));
+    EXPECT_TRUE(PumpUntilQuiet());
+    EXPECT_EQ(seen.Text, "Paint failed.");
+    EXPECT_EQ(failing->Paints, 1);
     form.Hide();
 }
 

@@ -241,7 +241,9 @@ TEST(Form, AShownFormFocusesItsActiveControlElseItsFirstTabStopAndGetsItBackAfte
     form.Hide();
 }
 
-TEST(Form, AModalLoopEndsOnTheQuitMessageAndPassesItOn) {
+TEST(Form, AModalLoopEndsOnTheQuitMessageAndPassesItOnOrWhenItsFormIsFreed) {
+    TForm other(Application);
+    other.Show();
     TwoButtonForm form(Application);
     DialogDriver driver;
     driver.Then([](WindowView&) { PostQuitMessage(7); });
@@ -252,8 +254,13 @@ TEST(Form, AModalLoopEndsOnTheQuitMessageAndPassesItOn) {
     MSG msg;
     EXPECT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     // The other windows were enabled again.
-    TForm other(Application);
-    other.Show();
+    EXPECT_TRUE(IsWindowEnabled(other.Handle()));
+
+    // A form that its own button frees ends its loop with the button's answer; nothing reads it after.
+    auto* freed = new TwoButtonForm(Application);
+    freed->Ok->OnClick = [freed](TObject*) { delete freed; };
+    driver.Then([](WindowView& w) { w.Press("OK"); });
+    EXPECT_EQ(freed->ShowModal(), mrOk);
     EXPECT_TRUE(IsWindowEnabled(other.Handle()));
     other.Hide();
 }

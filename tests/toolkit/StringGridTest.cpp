@@ -187,16 +187,24 @@ TEST(StringGrid, PaintsFixedCellsShadedTheCurrentCellHighlightedAndGridLines) {
     const TGdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(TClientDC().Get(), 400, 200));
     const TMemoryDC memory(bitmap.Get());
     const HDC dc = memory.Get();
-    f.grid->Paint(dc);
-    // Cell (c, r) spans 40 x 20 pixels from (41c, 21r); the lines lie between.
-    EXPECT_EQ(GetPixel(dc, 5, 5), GetSysColor(COLOR_BTNFACE));            // fixed corner
-    EXPECT_EQ(GetPixel(dc, 41 + 30, 21 + 15), GetSysColor(COLOR_HIGHLIGHT));  // current cell 1,1
-    EXPECT_EQ(GetPixel(dc, 82 + 30, 42 + 15), GetSysColor(COLOR_WINDOW));     // plain cell 2,2
-    EXPECT_EQ(GetPixel(dc, 40, 5), GetSysColor(COLOR_BTNSHADOW));            // fixed vertical line
-    EXPECT_EQ(GetPixel(dc, 81, 50), GetSysColor(COLOR_BTNFACE));              // plain vertical line
-    f.grid->SetOptions(goFixedVertLine | goFixedHorzLine);
-    f.grid->Paint(dc);
-    EXPECT_EQ(GetPixel(dc, 81, 50), GetSysColor(COLOR_WINDOW));  // no line without goVertLine
+    // Painted, and printed as a transparent label over the grid prints it.
+    const std::function<void()> paints[] = {
+        [&] { f.grid->Paint(dc); },
+        [&] { SendMessageA(f.grid->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT); }};
+    for (const auto& paint : paints) {
+        PatBlt(dc, 0, 0, 400, 200, BLACKNESS);
+        f.grid->SetOptions(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine);
+        paint();
+        // Cell (c, r) spans 40 x 20 pixels from (41c, 21r); the lines lie between.
+        EXPECT_EQ(GetPixel(dc, 5, 5), GetSysColor(COLOR_BTNFACE));                // fixed corner
+        EXPECT_EQ(GetPixel(dc, 41 + 30, 21 + 15), GetSysColor(COLOR_HIGHLIGHT));  // current cell 1,1
+        EXPECT_EQ(GetPixel(dc, 82 + 30, 42 + 15), GetSysColor(COLOR_WINDOW));     // plain cell 2,2
+        EXPECT_EQ(GetPixel(dc, 40, 5), GetSysColor(COLOR_BTNSHADOW));             // fixed vertical line
+        EXPECT_EQ(GetPixel(dc, 81, 50), GetSysColor(COLOR_BTNFACE));              // plain vertical line
+        f.grid->SetOptions(goFixedVertLine | goFixedHorzLine);
+        paint();
+        EXPECT_EQ(GetPixel(dc, 81, 50), GetSysColor(COLOR_WINDOW));  // no line without goVertLine
+    }
 }
 
 namespace {

@@ -2,94 +2,52 @@
 
 #include <algorithm>
 
-#include "Edit.h"
 #include "Exceptions.h"
+#include "GridCellEditor.h"
 #include "Handles.h"
 #include "ScopeGuards.h"
-
-// The tilt wheel's message (WM_MOUSEHWHEEL), which headers for older systems do not declare.
-constexpr UINT kMouseHWheel = 0x020E;
-
-// The cell editor: a borderless EDIT laid over the cell being edited. Enter and Esc close it (the
-// dialog manager is told that it wants them), the up and down arrows close it and move on, and
-// losing the focus commits what was typed.
-class TGridCellEditor : public TCustomEdit {
-public:
-    explicit TGridCellEditor(TStringGrid* grid) : TCustomEdit(grid), FGrid(grid) {
-        SetVisible(false);
-        FTabStop = false;
-    }
-
-    void WndProc(TMessage& message) override {
-        switch (message.Msg) {
-        case WM_GETDLGCODE: {
-            TCustomEdit::WndProc(message);
-            message.Result |= DLGC_WANTARROWS | DLGC_WANTCHARS;
-            if (const auto* msg = reinterpret_cast<const MSG*>(message.LParam);
-                msg && (msg->message == WM_KEYDOWN || msg->message == WM_CHAR) &&
-                (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE))
-                message.Result |= DLGC_WANTMESSAGE;
-            return;
-        }
-        case WM_KEYDOWN:
-            switch (message.WParam) {
-            case VK_RETURN: FGrid->CloseEditor(true); return;
-            case VK_ESCAPE: FGrid->CloseEditor(false); return;
-            case VK_UP:
-            case VK_DOWN: {
-                const int step = message.WParam == VK_UP ? -1 : 1;
-                FGrid->CloseEditor(true);
-                FGrid->MoveTo(FGrid->FCol, FGrid->FRow + step);
-                return;
-            }
-            default: break;
-            }
-            break;
-        case WM_CHAR:
-            // What Enter and Esc leave behind after they closed the editor: no beep, no character.
-            if (message.WParam == '\r' || message.WParam == 27) return;
-            break;
-        case WM_KILLFOCUS:
-            TCustomEdit::WndProc(message);
-            if (FGrid->FEditing) FGrid->CloseEditor(true);
-            return;
-        case WM_MOUSEWHEEL:
-        case kMouseHWheel:
-            FGrid->Wheel(message.Msg == WM_MOUSEWHEEL ? SB_VERT : SB_HORZ, GET_WHEEL_DELTA_WPARAM(message.WParam));
-            return;
-        default: break;
-        }
-        TCustomEdit::WndProc(message);
-    }
-
-protected:
-    void CreateParams(TCreateParams& params) override {
-        TCustomEdit::CreateParams(params);
-        params.Style &= ~static_cast<DWORD>(WS_BORDER | WS_TABSTOP);
-    }
-
-private:
-    TStringGrid* FGrid;
-};
 
 namespace {
 
 constexpr int kLine = 1;  // grid line width, to the right of and below every cell
-
-// The height of a text line in the font selected into the device context.
-int LineHeight(HDC dc) {
-    TEXTMETRICA metrics{};
-    GetTextMetricsA(dc, &metrics);
-    return metrics.tmHeight;
-}
 
 // Where a cell's one line of text starts, vertically centred; the cell editor puts its text there too.
 int TextTop(const RECT& cell, int line) {
     return cell.top + std::max(0, static_cast<int>(cell.bottom - cell.top) - line) / 2;
 }
 
-
 }  // namespace
+
+// ---------------------------------------------------------------- one direction of the cells
+
+int TStringGrid::TAxis::Pitch() const { return Size + kLine; }
+
+int TStringGrid::TAxis::Extent() const { return Count * Pitch() - kLine; }
+
+int TStringGrid::TAxis::Visible(int client) const { return std::max(1, (client - Fixed * Pitch()) / Pitch()); }
+
+int TStringGrid::TAxis::ClampedFirst(int first, int client) const {
+    return std::clamp(first, Fixed, std::max(Fixed, Count - Visible(client)));
+}
+
+void TStringGrid::TAxis::ScrollInView(int client) {
+    if (Current >= 0) {
+        if (Current < First) First = Current;
+        if (Current >= First + Visible(client)) First = Current - Visible(client) + 1;
+    }
+    First = ClampedFirst(First, client);
+}
+
+int TStringGrid::TAxis::Start(int index) const {
+    if (index < Fixed) return index * Pitch();
+    if (index < First) return -1;
+    return (Fixed + index - First) * Pitch();
+}
+
+int TStringGrid::TAxis::IndexAt(int pixel) const {
+    const int slot = pixel / Pitch();
+    return slot < Fixed ? slot : First + slot - Fixed;
+}
 
 TStringGrid::TStringGrid(TComponent* owner) : TWinControl(owner) {
     FTabStop = true;
@@ -98,8 +56,11 @@ TStringGrid::TStringGrid(TComponent* owner) : TWinControl(owner) {
 }
 
 TStringGrid::~TStringGrid() {
-    // The editor goes with the child controls; nothing it does from here on reaches the cells.
-    FEditing = false;
+    // The editor goes with the child controls; nothing it does from here on reaches the grid.
+    if (FEditor) {
+        FEditor->OnDone = nullptr;
+        FEditor->OnWheel = nullptr;
+    }
 }
 
 void TStringGrid::CreateParams(TCreateParams& params) {
@@ -115,141 +76,100 @@ void TStringGrid::CreateWnd() {
 // ---------------------------------------------------------------- shape
 
 void TStringGrid::ResizeCells() {
-    FCells.resize(static_cast<size_t>(FRowCount));
-    for (auto& row : FCells) row.resize(static_cast<size_t>(FColCount));
+    FCells.resize(static_cast<size_t>(FRows.Count));
+    for (auto& row : FCells) row.resize(static_cast<size_t>(FCols.Count));
     ClampCurrentCell();
     ScrollInView();
-    Invalidate();
+    Invalidate(false);
 }
 
-void TStringGrid::SetColCount(int value) {
+void TStringGrid::SetCount(TAxis& axis, int value) {
     value = std::max(value, 0);
-    if (value == FColCount) return;
+    if (value == axis.Count) return;
     CloseEditor(true);
-    FColCount = value;
-    FFixedCols = std::min(FFixedCols, value);
+    axis.Count = value;
+    axis.Fixed = std::min(axis.Fixed, value);
     ResizeCells();
 }
 
-void TStringGrid::SetRowCount(int value) {
-    value = std::max(value, 0);
-    if (value == FRowCount) return;
+void TStringGrid::SetFixed(TAxis& axis, int value) {
+    value = std::clamp(value, 0, axis.Count);
+    if (value == axis.Fixed) return;
     CloseEditor(true);
-    FRowCount = value;
-    FFixedRows = std::min(FFixedRows, value);
+    axis.Fixed = value;
     ResizeCells();
 }
 
-void TStringGrid::SetFixedCols(int value) {
-    value = std::clamp(value, 0, FColCount);
-    if (value == FFixedCols) return;
-    CloseEditor(true);
-    FFixedCols = value;
-    ResizeCells();
-}
-
-void TStringGrid::SetFixedRows(int value) {
-    value = std::clamp(value, 0, FRowCount);
-    if (value == FFixedRows) return;
-    CloseEditor(true);
-    FFixedRows = value;
-    ResizeCells();
-}
-
-void TStringGrid::SetDefaultColWidth(int value) {
-    FDefaultColWidth = std::max(value, 1);
+void TStringGrid::SetCellSize(TAxis& axis, int value) {
+    axis.Size = std::max(value, 1);
     ScrollInView();
-    Invalidate();
-}
-
-void TStringGrid::SetDefaultRowHeight(int value) {
-    FDefaultRowHeight = std::max(value, 1);
-    ScrollInView();
-    Invalidate();
+    Invalidate(false);
 }
 
 void TStringGrid::ChangeScale(int to, int from) {
     TWinControl::ChangeScale(to, from);
-    SetDefaultColWidth(MulDiv(FDefaultColWidth, to, from));
-    SetDefaultRowHeight(MulDiv(FDefaultRowHeight, to, from));
+    SetCellSize(FCols, MulDiv(FCols.Size, to, from));
+    SetCellSize(FRows, MulDiv(FRows.Size, to, from));
 }
 
 void TStringGrid::SetOptions(TGridOptions value) {
     FOptions = value;
     if (!(value & goEditing)) CloseEditor(true);
-    Invalidate();
+    Invalidate(false);
 }
 
 const std::string& TStringGrid::Cells(int col, int row) const {
-    CheckListIndex(col, FColCount);
-    CheckListIndex(row, FRowCount);
+    CheckListIndex(col, ColCount());
+    CheckListIndex(row, RowCount());
     return FCells[static_cast<size_t>(row)][static_cast<size_t>(col)];
 }
 
 void TStringGrid::SetCells(int col, int row, const std::string& text) {
-    CheckListIndex(col, FColCount);
-    CheckListIndex(row, FRowCount);
+    CheckListIndex(col, ColCount());
+    CheckListIndex(row, RowCount());
     FCells[static_cast<size_t>(row)][static_cast<size_t>(col)] = text;
-    Invalidate();
+    Invalidate(false);
 }
 
 // ---------------------------------------------------------------- current cell and scrolling
 
 void TStringGrid::ClampCurrentCell() {
-    if (!HasNonFixedCells()) {
-        FCol = FRow = -1;
-        return;
-    }
-    FCol = std::clamp(FCol, FFixedCols, FColCount - 1);
-    FRow = std::clamp(FRow, FFixedRows, FRowCount - 1);
+    for (TAxis* axis : {&FCols, &FRows})
+        axis->Current = HasNonFixedCells() ? std::clamp(axis->Current, axis->Fixed, axis->Count - 1) : -1;
 }
 
-int TStringGrid::VisibleCols() const {
-    const int client = HandleAllocated() ? [this] {
-        RECT r{};
-        GetClientRect(WindowHandle(), &r);
-        return static_cast<int>(r.right);
-    }() : Width();
-    return std::max(1, (client - FFixedCols * (FDefaultColWidth + kLine)) / (FDefaultColWidth + kLine));
-}
-
-int TStringGrid::VisibleRows() const {
-    const int client = HandleAllocated() ? [this] {
-        RECT r{};
-        GetClientRect(WindowHandle(), &r);
-        return static_cast<int>(r.bottom);
-    }() : Height();
-    return std::max(1, (client - FFixedRows * (FDefaultRowHeight + kLine)) / (FDefaultRowHeight + kLine));
+int TStringGrid::ClientExtent(const TAxis& axis) const {
+    const bool across = axis.Bar == SB_HORZ;
+    if (!HandleAllocated()) return across ? Width() : Height();
+    RECT r{};
+    GetClientRect(WindowHandle(), &r);
+    return across ? r.right : r.bottom;
 }
 
 void TStringGrid::ScrollInView() {
-    const int oldLeft = FLeftCol, oldTop = FTopRow;
-    if (FCol >= 0) {
-        if (FCol < FLeftCol) FLeftCol = FCol;
-        if (FCol >= FLeftCol + VisibleCols()) FLeftCol = FCol - VisibleCols() + 1;
-        if (FRow < FTopRow) FTopRow = FRow;
-        if (FRow >= FTopRow + VisibleRows()) FTopRow = FRow - VisibleRows() + 1;
-    }
-    FLeftCol = std::clamp(FLeftCol, FFixedCols, MaxLeftCol());
-    FTopRow = std::clamp(FTopRow, FFixedRows, MaxTopRow());
-    if (FLeftCol != oldLeft || FTopRow != oldTop) Invalidate();
+    const int oldLeft = FCols.First, oldTop = FRows.First;
+    for (TAxis* axis : {&FCols, &FRows}) axis->ScrollInView(ClientExtent(*axis));
+    if (FCols.First != oldLeft || FRows.First != oldTop) Invalidate(false);
     UpdateScrollBars();
 }
 
-int TStringGrid::MaxLeftCol() const { return std::max(FFixedCols, FColCount - VisibleCols()); }
-
-int TStringGrid::MaxTopRow() const { return std::max(FFixedRows, FRowCount - VisibleRows()); }
-
 void TStringGrid::ScrollTo(int leftCol, int topRow) {
-    leftCol = std::clamp(leftCol, FFixedCols, MaxLeftCol());
-    topRow = std::clamp(topRow, FFixedRows, MaxTopRow());
-    if (leftCol == FLeftCol && topRow == FTopRow) return;
+    leftCol = FCols.ClampedFirst(leftCol, ClientExtent(FCols));
+    topRow = FRows.ClampedFirst(topRow, ClientExtent(FRows));
+    if (leftCol == FCols.First && topRow == FRows.First) return;
     // The cell being edited may go out of sight: what was typed goes into it first.
     CloseEditor(true);
-    FLeftCol = leftCol;
-    FTopRow = topRow;
-    Invalidate();
+    FCols.First = leftCol;
+    FRows.First = topRow;
+    Invalidate(false);
     UpdateScrollBars();
+}
+
+void TStringGrid::ScrollAlong(int bar, int first) {
+    if (bar == SB_VERT)
+        ScrollTo(FCols.First, first);
+    else
+        ScrollTo(first, FRows.First);
 }
 
 void TStringGrid::UpdateScrollBars() {
@@ -263,135 +183,103 @@ void TStringGrid::UpdateScrollBars() {
     const int barWidth = GetSystemMetrics(SM_CXVSCROLL), barHeight = GetSystemMetrics(SM_CYHSCROLL);
     const int fullWidth = client.right + ((style & WS_VSCROLL) ? barWidth : 0);
     const int fullHeight = client.bottom + ((style & WS_HSCROLL) ? barHeight : 0);
-    const int cellsWidth = FColCount * (FDefaultColWidth + kLine) - kLine;
-    const int cellsHeight = FRowCount * (FDefaultRowHeight + kLine) - kLine;
-    bool vertical = cellsHeight > fullHeight;
-    const bool horizontal = cellsWidth > fullWidth - (vertical ? barWidth : 0);
-    if (horizontal && !vertical) vertical = cellsHeight > fullHeight - barHeight;
+    bool vertical = FRows.Extent() > fullHeight;
+    const bool horizontal = FCols.Extent() > fullWidth - (vertical ? barWidth : 0);
+    if (horizontal && !vertical) vertical = FRows.Extent() > fullHeight - barHeight;
     ShowScrollBar(window, SB_HORZ, horizontal);
     ShowScrollBar(window, SB_VERT, vertical);
 
     // With the bars in place the visible counts are final: keep the view within the cells.
-    FLeftCol = std::clamp(FLeftCol, FFixedCols, MaxLeftCol());
-    FTopRow = std::clamp(FTopRow, FFixedRows, MaxTopRow());
-    auto set = [window](int bar, bool shown, int count, int page, int position) {
-        if (!shown) return;
+    for (TAxis* axis : {&FCols, &FRows}) {
+        axis->First = axis->ClampedFirst(axis->First, ClientExtent(*axis));
+        if (!(axis->Bar == SB_VERT ? vertical : horizontal)) continue;
         SCROLLINFO info{};
         info.cbSize = sizeof info;
         info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
         info.nMin = 0;
-        info.nMax = std::max(0, count - 1);
-        info.nPage = static_cast<UINT>(page);
-        info.nPos = position;
-        SetScrollInfo(window, bar, &info, TRUE);
-    };
-    set(SB_HORZ, horizontal, FColCount - FFixedCols, VisibleCols(), FLeftCol - FFixedCols);
-    set(SB_VERT, vertical, FRowCount - FFixedRows, VisibleRows(), FTopRow - FFixedRows);
+        info.nMax = std::max(0, axis->Count - axis->Fixed - 1);
+        info.nPage = static_cast<UINT>(VisibleCells(*axis));
+        info.nPos = axis->First - axis->Fixed;
+        SetScrollInfo(window, axis->Bar, &info, TRUE);
+    }
 }
 
 void TStringGrid::ScrollBy(int bar, WORD code) {
-    const bool vertical = bar == SB_VERT;
-    const int first = vertical ? FTopRow : FLeftCol;
-    const int fixed = vertical ? FFixedRows : FFixedCols;
-    const int page = vertical ? VisibleRows() : VisibleCols();
+    const TAxis& axis = AxisOf(bar);
+    const int first = axis.First;
     int target = first;
     switch (code) {
     case SB_LINEUP: target = first - 1; break;
     case SB_LINEDOWN: target = first + 1; break;
-    case SB_PAGEUP: target = first - page; break;
-    case SB_PAGEDOWN: target = first + page; break;
-    case SB_TOP: target = fixed; break;
-    case SB_BOTTOM: target = vertical ? MaxTopRow() : MaxLeftCol(); break;
+    case SB_PAGEUP: target = first - VisibleCells(axis); break;
+    case SB_PAGEDOWN: target = first + VisibleCells(axis); break;
+    case SB_TOP: target = axis.Fixed; break;
+    case SB_BOTTOM: target = axis.Count; break;  // as far as the cells allow
     case SB_THUMBTRACK:
     case SB_THUMBPOSITION: {
         SCROLLINFO info{};
         info.cbSize = sizeof info;
         info.fMask = SIF_TRACKPOS;
         GetScrollInfo(Handle(), bar, &info);
-        target = fixed + info.nTrackPos;
+        target = axis.Fixed + info.nTrackPos;
         break;
     }
     default: return;
     }
-    if (vertical)
-        ScrollTo(FLeftCol, target);
-    else
-        ScrollTo(target, FTopRow);
+    ScrollAlong(bar, target);
 }
 
 void TStringGrid::Wheel(int bar, int delta) {
     UINT lines = 3;
     SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
-    int& rest = FWheelRest[bar == SB_VERT ? 1 : 0];
-    rest += delta;
-    const int notches = rest / WHEEL_DELTA;
-    rest -= notches * WHEEL_DELTA;
+    TAxis& axis = AxisOf(bar);
+    axis.WheelRest += delta;
+    const int notches = axis.WheelRest / WHEEL_DELTA;
+    axis.WheelRest -= notches * WHEEL_DELTA;
     if (notches == 0) return;
-    // Turning the wheel away from the user (a positive delta) shows the rows above.
-    const int step = lines == WHEEL_PAGESCROLL ? (bar == SB_VERT ? VisibleRows() : VisibleCols())
-                                               : static_cast<int>(lines);
-    if (bar == SB_VERT)
-        ScrollTo(FLeftCol, FTopRow - notches * step);
-    else
-        ScrollTo(FLeftCol + notches * step, FTopRow);
+    const int step = lines == WHEEL_PAGESCROLL ? VisibleCells(axis) : static_cast<int>(lines);
+    // Turning the wheel away from the user (a positive delta) shows the rows above; tilting it to
+    // the right (also positive) shows the columns to the right.
+    ScrollAlong(bar, axis.First + (bar == SB_VERT ? -notches : notches) * step);
 }
 
 void TStringGrid::SetCurrentCell(int col, int row) {
     // A fixed cell is no place for the current one.
-    if (col < FFixedCols) ListIndexError(col);
-    if (row < FFixedRows) ListIndexError(row);
-    CheckListIndex(col, FColCount);
-    CheckListIndex(row, FRowCount);
+    if (col < FCols.Fixed) ListIndexError(col);
+    if (row < FRows.Fixed) ListIndexError(row);
+    CheckListIndex(col, FCols.Count);
+    CheckListIndex(row, FRows.Count);
     MoveTo(col, row);
 }
 
 void TStringGrid::MoveTo(int col, int row) {
     if (!HasNonFixedCells()) return;
-    col = std::clamp(col, FFixedCols, FColCount - 1);
-    row = std::clamp(row, FFixedRows, FRowCount - 1);
-    if (col == FCol && row == FRow) return;
+    col = std::clamp(col, FCols.Fixed, FCols.Count - 1);
+    row = std::clamp(row, FRows.Fixed, FRows.Count - 1);
+    if (col == FCols.Current && row == FRows.Current) return;
     CloseEditor(true);
-    FCol = col;
-    FRow = row;
+    FCols.Current = col;
+    FRows.Current = row;
     ScrollInView();
-    Invalidate();
+    Invalidate(false);
     if (OnSelectCell) OnSelectCell(this);
 }
 
 // ---------------------------------------------------------------- geometry
 
-int TStringGrid::ColLeft(int col) const {
-    const int pitch = FDefaultColWidth + kLine;
-    if (col < FFixedCols) return col * pitch;
-    if (col < FLeftCol) return -1;
-    return (FFixedCols + col - FLeftCol) * pitch;
-}
-
-int TStringGrid::RowTop(int row) const {
-    const int pitch = FDefaultRowHeight + kLine;
-    if (row < FFixedRows) return row * pitch;
-    if (row < FTopRow) return -1;
-    return (FFixedRows + row - FTopRow) * pitch;
-}
-
 RECT TStringGrid::CellRect(int col, int row) const {
     RECT r{0, 0, 0, 0};
-    if (col < 0 || col >= FColCount || row < 0 || row >= FRowCount) return r;
-    const int left = ColLeft(col), top = RowTop(row);
+    if (!FCols.Contains(col) || !FRows.Contains(row)) return r;
+    const int left = FCols.Start(col), top = FRows.Start(row);
     if (left < 0 || top < 0) return r;
-    return RECT{left, top, left + FDefaultColWidth, top + FDefaultRowHeight};
+    return RECT{left, top, left + FCols.Size, top + FRows.Size};
 }
 
 bool TStringGrid::MouseToCell(int x, int y, int& col, int& row) const {
     if (x < 0 || y < 0) return false;
-    const int colSlot = x / (FDefaultColWidth + kLine), rowSlot = y / (FDefaultRowHeight + kLine);
-    col = colSlot < FFixedCols ? colSlot : FLeftCol + colSlot - FFixedCols;
-    row = rowSlot < FFixedRows ? rowSlot : FTopRow + rowSlot - FFixedRows;
-    return col < FColCount && row < FRowCount;
-}
-
-void TStringGrid::Invalidate() {
-    if (HandleAllocated()) InvalidateRect(Handle(), nullptr, FALSE);
+    col = FCols.IndexAt(x);
+    row = FRows.IndexAt(y);
+    return col < FCols.Count && row < FRows.Count;
 }
 
 // ---------------------------------------------------------------- cell editor
@@ -411,18 +299,23 @@ void TStringGrid::OpenEditor(bool replaceWithKey, char key) {
     if (!FEditor) {
         FEditor = new TGridCellEditor(this);
         FEditor->SetParent(this);
+        FEditor->OnDone = [this](bool commit, int rowStep) {
+            CloseEditor(commit);
+            if (rowStep) MoveTo(FCols.Current, FRows.Current + rowStep);
+        };
+        FEditor->OnWheel = [this](int bar, int delta) { Wheel(bar, delta); };
     }
-    FEditCol = FCol;
-    FEditRow = FRow;
+    FEditCol = FCols.Current;
+    FEditRow = FRows.Current;
     PlaceEditor();
-    FEditor->SetText(Cells(FCol, FRow));
+    FEditor->SetText(Cells(FEditCol, FEditRow));
     FEditing = true;
     HWND editor = FEditor->Handle();
     FEditor->SetVisible(true);
-    Invalidate();
+    Invalidate(false);
     ::SetFocus(editor);
     if (replaceWithKey) {
-        SendMessageA(editor, EM_SETSEL, 0, -1);
+        FEditor->SelectAll();
         SendMessageA(editor, WM_CHAR, static_cast<unsigned char>(key), 1);
     } else {
         const int length = GetWindowTextLengthA(editor);
@@ -445,11 +338,11 @@ void TStringGrid::CloseEditor(bool commit) {
     if (!FEditing) return;
     FEditing = false;
     const std::string text = FEditor->Text();
-    if (commit && FEditCol < FColCount && FEditRow < FRowCount) SetCells(FEditCol, FEditRow, text);
+    if (commit && FEditCol < FCols.Count && FEditRow < FRows.Count) SetCells(FEditCol, FEditRow, text);
     // The focus goes back to the grid only when the editor had it; a click elsewhere keeps its target.
     if (GetFocus() == FEditor->Handle()) ::SetFocus(Handle());
     FEditor->SetVisible(false);
-    Invalidate();
+    Invalidate(false);
 }
 
 // ---------------------------------------------------------------- input and painting
@@ -460,15 +353,16 @@ void TStringGrid::KeyPress(char key) {
 }
 
 void TStringGrid::KeyDown(WORD key) {
+    const int col = FCols.Current, row = FRows.Current;
     switch (key) {
-    case VK_LEFT: MoveTo(FCol - 1, FRow); break;
-    case VK_RIGHT: MoveTo(FCol + 1, FRow); break;
-    case VK_UP: MoveTo(FCol, FRow - 1); break;
-    case VK_DOWN: MoveTo(FCol, FRow + 1); break;
-    case VK_HOME: MoveTo(FFixedCols, FRow); break;
-    case VK_END: MoveTo(FColCount - 1, FRow); break;
-    case VK_PRIOR: MoveTo(FCol, FRow - VisibleRows()); break;
-    case VK_NEXT: MoveTo(FCol, FRow + VisibleRows()); break;
+    case VK_LEFT: MoveTo(col - 1, row); break;
+    case VK_RIGHT: MoveTo(col + 1, row); break;
+    case VK_UP: MoveTo(col, row - 1); break;
+    case VK_DOWN: MoveTo(col, row + 1); break;
+    case VK_HOME: MoveTo(FCols.Fixed, row); break;
+    case VK_END: MoveTo(FCols.Count - 1, row); break;
+    case VK_PRIOR: MoveTo(col, row - VisibleCells(FRows)); break;
+    case VK_NEXT: MoveTo(col, row + VisibleCells(FRows)); break;
     case VK_F2: OpenEditor(false, 0); break;
     default: break;
     }
@@ -478,7 +372,7 @@ void TStringGrid::Paint(HDC dc) {
     RECT client{};
     GetClientRect(Handle(), &client);
     const TSelectedObject font(dc, EffectiveFont().Handle());
-    const int line = LineHeight(dc);
+    const int line = FontLineHeight(EffectiveFont());
     SetBkMode(dc, TRANSPARENT);
     const TGdiObject<HBRUSH> windowBrush(CreateSolidBrush(ColorSet() ? ColorToRGB(Color()) : GetSysColor(COLOR_WINDOW)));
     const HBRUSH window = windowBrush.Get();
@@ -492,16 +386,16 @@ void TStringGrid::Paint(HDC dc) {
     };
 
     int bottom = 0, right = 0;
-    for (int row = 0; row < FRowCount; ++row) {
-        const int top = RowTop(row);
+    for (int row = 0; row < FRows.Count; ++row) {
+        const int top = FRows.Start(row);
         if (top < 0) continue;
         if (top >= client.bottom) break;
-        for (int col = 0; col < FColCount; ++col) {
-            const int left = ColLeft(col);
+        for (int col = 0; col < FCols.Count; ++col) {
+            const int left = FCols.Start(col);
             if (left < 0) continue;
             if (left >= client.right) break;
-            const bool fixed = col < FFixedCols || row < FFixedRows;
-            const bool current = col == FCol && row == FRow;
+            const bool fixed = col < FCols.Fixed || row < FRows.Fixed;
+            const bool current = col == FCols.Current && row == FRows.Current;
             RECT cell = CellRect(col, row);
             const bool edited = FEditing && col == FEditCol && row == FEditRow;
             if (edited)  // the editor shows the text; the cell around it is the editor's ground
@@ -552,7 +446,7 @@ void TStringGrid::WndProc(TMessage& message) {
         if (GetFocus() != Handle()) ::SetFocus(Handle());  // an open editor commits as it loses the focus
         int col = 0, row = 0;
         const int x = static_cast<short>(LOWORD(message.LParam)), y = static_cast<short>(HIWORD(message.LParam));
-        if (MouseToCell(x, y, col, row) && col >= FFixedCols && row >= FFixedRows) {
+        if (MouseToCell(x, y, col, row) && col >= FCols.Fixed && row >= FRows.Fixed) {
             MoveTo(col, row);
             if (message.Msg == WM_LBUTTONDBLCLK) OpenEditor(false, 0);
         }
@@ -561,7 +455,7 @@ void TStringGrid::WndProc(TMessage& message) {
     }
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
-        Invalidate();
+        Invalidate(false);
         break;
     case WM_VSCROLL:
     case WM_HSCROLL:
@@ -576,7 +470,7 @@ void TStringGrid::WndProc(TMessage& message) {
     case WM_SIZE:
         ScrollInView();
         if (FEditing) PlaceEditor();
-        Invalidate();
+        Invalidate(false);
         break;
     case WM_ERASEBKGND:
         message.Result = 1;
@@ -587,6 +481,10 @@ void TStringGrid::WndProc(TMessage& message) {
         message.Result = 0;
         return;
     }
+    case WM_PRINTCLIENT:
+        Paint(reinterpret_cast<HDC>(message.WParam));
+        message.Result = 0;
+        return;
     default:
         break;
     }

@@ -22,7 +22,16 @@ LRESULT CALLBACK ToolkitWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
     TWinControl* control = TWinControl::FromHandle(window);
     if (!control) return DefWindowProcA(window, msg, wParam, lParam);
     TMessage message{msg, wParam, lParam, 0};
-    Guarded(control, [control, &message] { control->WndProc(message); });
+    Guarded(control, [control, window, &message] {
+        try {
+            control->WndProc(message);
+        } catch (...) {
+            // A failed paint ends like any other, before the error box shows: a window left
+            // invalid asks to be painted again at once, fails again, and shows box upon box.
+            if (message.Msg == WM_PAINT) ValidateRect(window, nullptr);
+            throw;
+        }
+    });
     if (msg == WM_NCDESTROY && TWinControl::FromHandle(window) == control) control->Unbind();
     return message.Result;
 }

@@ -47,29 +47,41 @@ TWinControl* ControlHolding(const TForm* form, HWND window) {
 
 // A modal loop's hold on the other windows of the thread: they are disabled while it lasts; on
 // every way out, exceptions included, they are enabled again, the modal form is hidden, and the
-// activation goes back to the window that had it, which then focuses its own control again.
+// activation goes back to the window that had it, which then focuses its own control again. The
+// form may be freed inside its own loop: it lets go of the scope as it goes, leaving its answer.
 class TModalScope {
 public:
-    explicit TModalScope(TForm& form) : FForm(form), FPrevious(GetActiveWindow()) {
+    explicit TModalScope(TForm& form) : FForm(&form), FPrevious(GetActiveWindow()) {
         EnumThreadWindows(GetCurrentThreadId(), CollectEnabledWindows, reinterpret_cast<LPARAM>(&FDisabled));
         HWND own = form.Handle();
         for (HWND w : FDisabled)
             if (w != own) EnableWindow(w, FALSE);
-        form.FModal = true;
+        form.FModalScope = this;
     }
     ~TModalScope() {
         for (HWND w : FDisabled) EnableWindow(w, TRUE);
-        FForm.Hide();
-        FForm.FModal = false;
+        if (FForm) {
+            FForm->Hide();
+            FForm->FModalScope = nullptr;
+        }
         if (FPrevious && IsWindow(FPrevious)) SetActiveWindow(FPrevious);
     }
     TModalScope(const TModalScope&) = delete;
     TModalScope& operator=(const TModalScope&) = delete;
 
+    // False once the form has been freed: nothing may touch it any more.
+    bool FormAlive() const { return FForm != nullptr; }
+    void FormFreed() {
+        FFreedResult = FForm->ModalResult != mrNone ? FForm->ModalResult : mrCancel;
+        FForm = nullptr;
+    }
+    int Result() const { return FForm ? FForm->ModalResult : FFreedResult; }
+
 private:
-    TForm& FForm;
+    TForm* FForm;
     HWND FPrevious;
     std::vector<HWND> FDisabled;
+    int FFreedResult = mrCancel;
 };
 
 TForm::TForm(TComponent* owner) : TWinControl(owner), FExceptionsAtMaking(std::uncaught_exceptions()) {
@@ -78,6 +90,7 @@ TForm::TForm(TComponent* owner) : TWinControl(owner), FExceptionsAtMaking(std::u
 }
 
 TForm::~TForm() {
+    if (FModalScope) FModalScope->FormFreed();
     // A derived constructor that raised left its members gone already: its handler would use them.
     const bool made = FLaidOut || std::uncaught_exceptions() <= FExceptionsAtMaking;
     if (OnDestroy && made) Guarded(this, [this] { OnDestroy(this); });
@@ -256,23 +269,27 @@ void TForm::FocusActiveControl() {
 void TForm::Hide() { SetVisible(false); }
 
 int TForm::ShowModal() {
-    if (FVisible || FModal) throw EInvalidOperation("Cannot make a visible window modal");
+    if (FVisible || Modal()) throw EInvalidOperation("Cannot make a visible window modal");
     HandleNeeded();
     TModalScope scope(*this);
     ModalResult = mrNone;
     Show();
+    // Any handler may free the form: after each call that runs handlers, the scope says whether
+    // the form is still there to be read.
     while (true) {
         if (ModalResult != mrNone) {
-            if (DoClose()) break;
+            if (DoClose() || !scope.FormAlive()) break;
             ModalResult = mrNone;
         }
-        if (!Application->HandleMessage()) {
-            PostQuitMessage(0);  // the outer loop ends too
+        const bool quit = !Application->HandleMessage();
+        if (quit) PostQuitMessage(0);  // the outer loop ends too
+        if (!scope.FormAlive()) break;
+        if (quit) {
             if (ModalResult == mrNone) ModalResult = mrCancel;
             break;
         }
     }
-    return ModalResult;
+    return scope.Result();
 }
 
 bool TForm::DoClose() {
@@ -282,7 +299,7 @@ bool TForm::DoClose() {
 }
 
 void TForm::Close() {
-    if (FModal) {
+    if (Modal()) {
         ModalResult = mrCancel;
         return;
     }

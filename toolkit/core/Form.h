@@ -37,11 +37,13 @@ public:
 
     void Show();
     void Hide();
-    // Shows the form and runs a message loop until ModalResult is set; returns it.
+    // Shows the form and runs a message loop until ModalResult is set; returns it. A form freed
+    // while its loop runs (a handler of its own deletes it) ends the loop too, with the ModalResult
+    // it had, else mrCancel.
     int ShowModal();
     // Closing the main form ends the application; closing a modal form ends its loop with mrCancel.
     void Close();
-    bool Modal() const { return FModal; }
+    bool Modal() const { return FModalScope != nullptr; }
     int ModalResult = mrNone;
 
     TNotifyEvent OnCreate;
@@ -96,7 +98,7 @@ private:
 
     TWinControl* FActiveControl = nullptr;
 
-    bool FModal = false;
+    TModalScope* FModalScope = nullptr;  // while the form runs its modal loop
     bool FPlaced = false;  // on the screen, at the first showing
     // A form built from a layout is made once the layout ends; one built by code, unless it goes
     // while an exception raised since its making began unwinds, as when its constructor raised.
