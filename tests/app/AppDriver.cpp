@@ -35,13 +35,13 @@ bool IsApplicationWindow(HWND window) {
     return name == "IME" || name == "TessellorApplication" || name == "#32768";
 }
 
-void SendKey(WORD vk, bool up) {
+INPUT KeyInput(WORD vk, bool up) {
     INPUT input{};
     input.type = INPUT_KEYBOARD;
     input.ki.wVk = vk;
     input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
     input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    SendInput(1, &input, sizeof input);
+    return input;
 }
 
 void SendMouse(DWORD flags, int x, int y) {
@@ -53,7 +53,24 @@ void SendMouse(DWORD flags, int x, int y) {
     SendInput(1, &input, sizeof input);
 }
 
-void Settle() { Sleep(60); }
+// Whether `window` is the active window of its thread: the program has taken the activation.
+bool ActiveInItsThread(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) && info.hwndActive == window;
+}
+
+BOOL CALLBACK FindUndrawn(HWND window, LPARAM undrawn) {
+    if (IsWindowVisible(window) && GetUpdateRect(window, nullptr, FALSE)) *reinterpret_cast<bool*>(undrawn) = true;
+    return TRUE;
+}
+
+// Whether the window and every child it shows have drawn themselves.
+bool NothingToDraw(HWND window) {
+    bool undrawn = GetUpdateRect(window, nullptr, FALSE);
+    EnumChildWindows(window, FindUndrawn, reinterpret_cast<LPARAM>(&undrawn));
+    return !undrawn;
+}
 
 }  // namespace
 
@@ -129,7 +146,11 @@ HWND AppDriver::WaitForWindow(const std::string& caption, int timeoutMs) {
 }
 
 HWND AppDriver::MainWindow(int timeoutMs) {
-    if (!FMain || !IsWindow(FMain)) FMain = WaitForWindow("Tessellor 1.01", timeoutMs);
+    if (!FMain || !IsWindow(FMain)) {
+        FMain = WaitForWindow("Tessellor 1.01", timeoutMs);
+        // Shown as a user sees it: painted, with nothing left to draw.
+        if (FMain) WaitFor([&] { return NothingToDraw(FMain); }, timeoutMs);
+    }
     EXPECT_NE(FMain, nullptr) << "the main window did not appear";
     return FMain;
 }
@@ -143,7 +164,11 @@ HWND AppDriver::WaitForDialog(int timeoutMs) {
             return found != nullptr;
         },
         timeoutMs);
-    if (found) Sleep(150);  // let it finish laying itself out
+    if (found) {
+        // A dialog takes the activation once it shows; then what it posted to itself while it was made.
+        WaitFor([&] { return ActiveInItsThread(found); }, 2000);
+        Sync();
+    }
     return found;
 }
 
@@ -185,8 +210,8 @@ std::string AppDriver::TextOf(HWND window) const {
 void AppDriver::Activate(HWND window) {
     HWND root = GetAncestor(window, GA_ROOT);
     SetForegroundWindow(root);
-    WaitFor([&] { return GetForegroundWindow() == root; }, 2000);
-    Settle();
+    WaitFor([&] { return GetForegroundWindow() == root && ActiveInItsThread(root); }, 2000);
+    Sync();
 }
 
 void AppDriver::Click(HWND window) {
@@ -196,10 +221,14 @@ void AppDriver::Click(HWND window) {
 }
 
 void AppDriver::ClickAt(int x, int y) {
+    // The pointer's arrival, the press and the release each handled before the next: given at once
+    // on a busy machine, the program now and then took no click from them.
     SendMouse(MOUSEEVENTF_MOVE, x, y);
+    Sync();
     SendMouse(MOUSEEVENTF_LEFTDOWN, x, y);
+    Sync();
     SendMouse(MOUSEEVENTF_LEFTUP, x, y);
-    Settle();
+    Sync();
 }
 
 void AppDriver::DoubleClick(HWND window, int x, int y) {
@@ -210,19 +239,21 @@ void AppDriver::DoubleClick(HWND window, int x, int y) {
         SendMouse(MOUSEEVENTF_LEFTDOWN, p.x, p.y);
         SendMouse(MOUSEEVENTF_LEFTUP, p.x, p.y);
     }
-    Settle();
+    Sync();
 }
 
 void AppDriver::Key(WORD virtualKey, bool alt, bool shift, bool ctrl) {
-    if (ctrl) SendKey(VK_CONTROL, false);
-    if (shift) SendKey(VK_SHIFT, false);
-    if (alt) SendKey(VK_MENU, false);
-    SendKey(virtualKey, false);
-    SendKey(virtualKey, true);
-    if (alt) SendKey(VK_MENU, true);
-    if (shift) SendKey(VK_SHIFT, true);
-    if (ctrl) SendKey(VK_CONTROL, true);
-    Settle();
+    // One call for the whole chord, so that nothing the program does falls between a modifier and its key.
+    std::vector<INPUT> chord;
+    const std::pair<bool, WORD> modifiers[] = {{ctrl, VK_CONTROL}, {shift, VK_SHIFT}, {alt, VK_MENU}};
+    for (const auto& [held, vk] : modifiers)
+        if (held) chord.push_back(KeyInput(vk, false));
+    chord.push_back(KeyInput(virtualKey, false));
+    chord.push_back(KeyInput(virtualKey, true));
+    for (auto m = std::rbegin(modifiers); m != std::rend(modifiers); ++m)
+        if (m->first) chord.push_back(KeyInput(m->second, true));
+    SendInput(static_cast<UINT>(chord.size()), chord.data(), sizeof(INPUT));
+    Sync();
 }
 
 void AppDriver::Type(const std::string& text) {
@@ -235,7 +266,24 @@ void AppDriver::Type(const std::string& text) {
         }
         SendInput(2, input, sizeof input[0]);
     }
-    Settle();
+    Sync();
+}
+
+void AppDriver::Sync() {
+    HWND program = FMain && IsWindow(FMain) ? FMain : nullptr;
+    if (!program) {
+        const std::vector<HWND> windows = TopWindows(false);
+        if (windows.empty()) return;  // not started yet, or gone: nothing to wait for
+        program = windows.front();
+    }
+    // Input is in the program's queue once SendInput returns. A message sent to its one thread is
+    // taken only when that thread next asks for a message, and the ask first takes what is sent,
+    // then what is posted, then input: one round trip ends once the program has come back for more,
+    // and each further one once it has handled what it took then, the input and the messages it
+    // posted in answer (WM_CHAR after a key, a control's notifications) included. The chains of
+    // posted messages the program and the platform's dialogs start are shorter than this.
+    for (int trip = 0; trip < 6; ++trip)
+        if (!SendMessageTimeoutA(program, WM_NULL, 0, 0, SMTO_NORMAL, 10000, nullptr)) return;
 }
 
 void AppDriver::ReplaceText(HWND edit, const std::string& text) {

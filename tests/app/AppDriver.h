@@ -49,6 +49,8 @@ public:
     void Type(const std::string& text);
     // Selects all text of the focused edit and types `text` over it.
     void ReplaceText(HWND edit, const std::string& text);
+    // Waits until the program has handled all input given so far. Each input above ends with it.
+    void Sync();
 
     // Waits for the process to end; its exit code, or -1 on timeout.
     int WaitForExit(int timeoutMs = 15000);

@@ -109,17 +109,28 @@ void ClickCloseBox(AppDriver& app, HWND window) {
     ADD_FAILURE() << "no close box found";
 }
 
-}  // namespace
-
-TEST(MainWindow, FirstStartStaysInTheStartingDirectoryAndTheCloseBoxWritesAllSettings) {
+// The program copied into a folder of its own and started in another, `images`.
+class MainWindow : public testing::Test {
+protected:
     TempDir programDir;
     TempDir images;
+    AppDriver app{programDir.Path()};
+
+    // Starts it, with these lines in its settings file when there are any; its controls.
+    MainControls Start(const std::string& settings = "") {
+        if (!settings.empty()) WriteIni(app.IniPath(), settings);
+        app.Start(images.Path());
+        return MainControls(app);
+    }
+};
+
+}  // namespace
+
+TEST_F(MainWindow, FirstStartStaysInTheStartingDirectoryAndTheCloseBoxWritesAllSettings) {
     WriteWholeFile(images / "b.GIF", "x");
     WriteWholeFile(images / "a.jpg", "x");
     WriteWholeFile(images / "notes.txt", "x");
-    AppDriver app(programDir.Path());
-    app.Start(images.Path());
-    MainControls c(app);
+    const MainControls c = Start();
     ASSERT_TRUE(c.AllFound());
     WaitFor([&] { return ListItems(c.FileList).size() == 2; }, 5000);
     EXPECT_TRUE(IsChecked(c.Carriage));
@@ -135,9 +146,7 @@ TEST(MainWindow, FirstStartStaysInTheStartingDirectoryAndTheCloseBoxWritesAllSet
     EXPECT_EQ(ListItems(c.FileList), (std::vector<std::string>{"a.jpg", "b.GIF"}));
     EXPECT_FALSE(FileExists(app.IniPath()));  // nothing is written before the window closes
 
-    // Text typed into the last-used box is replaced by the directory list's directory.
     app.Activate(c.Main);
-    app.ReplaceText(c.LastUsedDir, "C:\\typed");
     app.Click(c.Border);  // the user unchecks one option
     ClickCloseBox(app, c.Main);
     EXPECT_EQ(app.WaitForExit(), 0);
@@ -150,33 +159,37 @@ TEST(MainWindow, FirstStartStaysInTheStartingDirectoryAndTheCloseBoxWritesAllSet
     EXPECT_EQ(IniValue(app.IniPath(), "LastUsedDir"), images.Path());
 }
 
-TEST(MainWindow, StartsInTheDefaultDirectoryElseInTheLastUsedOne) {
-    TempDir programDir;
-    TempDir start;
+TEST_F(MainWindow, StartsInTheDefaultDirectoryElseInTheLastUsedOne) {
     TempDir chosen;
     TempDir last;
     WriteWholeFile(chosen / "in-default.gif", "x");
     WriteWholeFile(last / "in-last.gif", "x");
     {
-        AppDriver app(programDir.Path());
-        WriteIni(app.IniPath(), "DefaultDir=" + chosen.Path() + "\r\nLastUsedDir=" + last.Path() + "\r\n");
-        app.Start(start.Path());
-        MainControls c(app);
+        const MainControls c = Start("DefaultDir=" + chosen.Path() + "\r\nLastUsedDir=" + last.Path() + "\r\n");
         ASSERT_TRUE(c.AllFound());
         EXPECT_TRUE(WaitFor([&] { return ListItems(c.FileList) == std::vector<std::string>{"in-default.gif"}; }));
         EXPECT_EQ(CurrentLine(c.DirList), LastElement(chosen.Path()));
         EXPECT_EQ(app.TextOf(c.LastUsedDir), last.Path());
+        app.Activate(c.Main);
+        app.Key(VK_F4, true);
+        EXPECT_EQ(app.WaitForExit(), 0);
+        EXPECT_EQ(IniValue(app.IniPath(), "LastUsedDir"), chosen.Path());  // the directory shown
     }
-    {
-        AppDriver app(programDir.Path());
-        WriteIni(app.IniPath(), "LastUsedDir=" + last.Path() + "\r\nCarriageReturn=0\r\n");
-        app.Start(start.Path());
-        MainControls c(app);
-        ASSERT_TRUE(c.AllFound());
-        EXPECT_TRUE(WaitFor([&] { return ListItems(c.FileList) == std::vector<std::string>{"in-last.gif"}; }));
-        EXPECT_FALSE(IsChecked(c.Carriage));
-        EXPECT_TRUE(IsChecked(c.IncludeNames));
-    }
+    AppDriver again(programDir.Path());
+    WriteIni(again.IniPath(), "LastUsedDir=" + last.Path() + "\r\nCarriageReturn=0\r\n");
+    again.Start(images.Path());
+    const MainControls c(again);
+    ASSERT_TRUE(c.AllFound());
+    EXPECT_TRUE(WaitFor([&] { return ListItems(c.FileList) == std::vector<std::string>{"in-last.gif"}; }));
+    EXPECT_FALSE(IsChecked(c.Carriage));
+    EXPECT_TRUE(IsChecked(c.IncludeNames));
+    // Text typed into the last-used box, once the start-up step has moved the lists, is replaced by
+    // the directory list's directory.
+    again.Activate(c.Main);
+    again.ReplaceText(c.LastUsedDir, "C:\\typed");
+    ClickCloseBox(again, c.Main);
+    EXPECT_EQ(again.WaitForExit(), 0);
+    EXPECT_EQ(IniValue(again.IniPath(), "LastUsedDir"), last.Path());
 }
 
 // Wine enters a directory of 260 to 262 characters but cannot report it back: as default directory
@@ -184,7 +197,7 @@ TEST(MainWindow, StartsInTheDefaultDirectoryElseInTheLastUsedOne) {
 // that directory as the last one used. Up to 259 characters the program works there, and saves its
 // page there through the save dialog, which Wine's dialog cannot take in full: it faults when it
 // starts in a folder of 258 or 259 characters, or joins a long one with the name accepted.
-TEST(MainWindow, ADefaultDirectoryBeyondThePathLimitIsRefusedAtStartAndOneWithinIsSavedIn) {
+TEST(MainWindowInLongFolders, ADefaultDirectoryBeyondThePathLimitIsRefusedAtStartAndOneWithinIsSavedIn) {
     for (size_t length : {256u, 257u, 258u, 259u, 260u, 263u}) {
         TempDir programDir;
         TempDir start;
@@ -237,16 +250,11 @@ TEST(MainWindow, ADefaultDirectoryBeyondThePathLimitIsRefusedAtStartAndOneWithin
     }
 }
 
-TEST(MainWindow, GenerateSavesThePageOfTheDirectoryShown) {
-    TempDir programDir;
-    TempDir images;
+TEST_F(MainWindow, GenerateSavesThePageOfTheDirectoryShown) {
     WriteWholeFile(images / "logo.gif", "x");
     WriteWholeFile(images / "beach.jpg", "x");
     WriteWholeFile(images / "photo.jpeg", "x");
-    AppDriver app(programDir.Path());
-    WriteIni(app.IniPath(), "BackgroundImage=C:\\site\\paper.gif\r\n");
-    app.Start(images.Path());
-    MainControls c(app);
+    const MainControls c = Start("BackgroundImage=C:\\site\\paper.gif\r\n");
     ASSERT_TRUE(c.AllFound());
     ASSERT_TRUE(WaitFor([&] { return ListItems(c.FileList).size() == 2; }));
     app.Activate(c.Main);
@@ -260,13 +268,13 @@ TEST(MainWindow, GenerateSavesThePageOfTheDirectoryShown) {
     EXPECT_EQ(app.TextOf(name), "tessellortest.html");
     app.Key(VK_RETURN);  // accept the proposed name in the directory shown
     ASSERT_TRUE(app.WaitNoDialog());
-    ASSERT_TRUE(WaitFor([&] { return FileExists(images / "tessellortest.html"); }));
-    Sleep(200);
     const std::string expected = std::string("<HTML>\r\n") + kTitleLine +
         "\r\n<BODY BACKGROUND=\"paper.gif\" BGCOLOR=#FFFFFF TEXT=#000000 LINK=#00007B ALINK=#FF0000>\r\n"
         "<A HREF=\"beach.jpg\"><IMG SRC=\"beach.jpg\" BORDER=1 ALIGN=MIDDLE>beach.jpg</A><BR>\r\n"
         "<A HREF=\"logo.gif\"><IMG SRC=\"logo.gif\" BORDER=1 ALIGN=MIDDLE>logo.gif</A><BR>\r\n"
         "</BODY></HTML>\r\n";
+    // The page is written beside its place and moved there whole.
+    ASSERT_TRUE(WaitFor([&] { return FileExists(images / "tessellortest.html"); }));
     EXPECT_EQ(ReadWholeFile(images / "tessellortest.html"), expected);
 
     // Saving again over the file asks first; "No" leaves it as it is.
@@ -288,15 +296,10 @@ TEST(MainWindow, GenerateSavesThePageOfTheDirectoryShown) {
 
 // The code page turns a name it cannot hold into a look-alike, which names another file ("Omega.gif"
 // here) or none: the background picker refuses such a choice and the field keeps what it had.
-TEST(MainWindow, TheBackgroundPickerRefusesANameTheCodePageCannotHold) {
+TEST_F(MainWindow, TheBackgroundPickerRefusesANameTheCodePageCannotHold) {
     if (GetACP() != 1252) GTEST_SKIP() << "code page " << GetACP();
-    TempDir programDir;
-    TempDir images;
     WriteWholeFile(images / "Omega.gif", "x");
-    AppDriver app(programDir.Path());
-    WriteIni(app.IniPath(), "BackgroundImage=C:\\site\\paper.gif\r\n");
-    app.Start(images.Path());
-    MainControls c(app);
+    const MainControls c = Start("BackgroundImage=C:\\site\\paper.gif\r\n");
     ASSERT_TRUE(c.AllFound());
     ASSERT_TRUE(WaitFor([&] { return app.TextOf(c.Background) == "C:\\site\\paper.gif"; }));
     const std::wstring folder(images.Path().begin(), images.Path().end());
@@ -328,15 +331,10 @@ TEST(MainWindow, TheBackgroundPickerRefusesANameTheCodePageCannotHold) {
     }
 }
 
-TEST(MainWindow, FileExitWritesNothing) {
-    TempDir programDir;
-    TempDir images;
-    AppDriver app(programDir.Path());
-    WriteIni(app.IniPath(), "ImageName=0\r\n");
-    const std::string before = ReadWholeFile(app.IniPath());
-    app.Start(images.Path());
-    MainControls c(app);
+TEST_F(MainWindow, FileExitWritesNothing) {
+    const MainControls c = Start("ImageName=0\r\n");
     ASSERT_TRUE(c.AllFound());
+    const std::string before = ReadWholeFile(app.IniPath());
     ASSERT_TRUE(WaitFor([&] { return !IsChecked(c.IncludeNames); }));
     app.Activate(c.Main);
     app.Click(c.IncludeNames);  // changed, but Exit stores nothing
@@ -349,16 +347,12 @@ TEST(MainWindow, FileExitWritesNothing) {
 // A settings file that another program held without sharing while this one started read as if
 // absent: the program ran on the defaults, and closing must not write them over the user's file.
 // It says so once and keeps the file as it was.
-TEST(MainWindow, SettingsThatCouldNotBeReadAtStartAreKeptAtClose) {
-    TempDir programDir;
-    TempDir images;
-    AppDriver app(programDir.Path());
+TEST_F(MainWindow, SettingsThatCouldNotBeReadAtStartAreKeptAtClose) {
     WriteIni(app.IniPath(), "ImageName=0\r\nBackgroundImage=C:\\site\\paper.gif\r\nLastUsedDir=C:\\pics\r\n");
     const std::string before = ReadWholeFile(app.IniPath());
     TFileHandle held(CreateFileA(app.IniPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(held);
-    app.Start(images.Path());
-    MainControls c(app);
+    const MainControls c = Start();
     ASSERT_TRUE(c.AllFound());
     // A click is handled after the loads posted before it: once it shows, the loads are done.
     app.Activate(c.Main);
@@ -401,16 +395,12 @@ bool FocusReaches(HWND main, HWND expected) {
 
 }  // namespace
 
-TEST(MainWindow, TheTypicalRoadWorksWithTheKeyboardAlone) {
-    TempDir programDir;
-    TempDir images;
+TEST_F(MainWindow, TheTypicalRoadWorksWithTheKeyboardAlone) {
     CreateDirectoryA((images / "alpha").c_str(), nullptr);
     CreateDirectoryA((images / "beta").c_str(), nullptr);
     WriteWholeFile(images / "top.gif", "x");
     WriteWholeFile(images / "alpha" + "\\inner.jpg", "x");
-    AppDriver app(programDir.Path());
-    app.Start(images.Path());
-    MainControls c(app);
+    const MainControls c = Start();
     ASSERT_TRUE(c.AllFound());
     ASSERT_TRUE(WaitFor([&] { return ListItems(c.FileList) == std::vector<std::string>{"top.gif"}; }));
 
@@ -513,12 +503,8 @@ std::vector<HWND> TaskBarWindows(DWORD processId) {
 
 }  // namespace
 
-TEST(MainWindow, TheTaskBarEntryReadsTheApplicationTitleAndMinimisingKeepsIt) {
-    TempDir programDir;
-    TempDir images;
-    AppDriver app(programDir.Path());
-    app.Start(images.Path());
-    MainControls c(app);
+TEST_F(MainWindow, TheTaskBarEntryReadsTheApplicationTitleAndMinimisingKeepsIt) {
+    const MainControls c = Start();
     ASSERT_TRUE(c.AllFound());
     const std::vector<HWND> entries = TaskBarWindows(app.ProcessId());
     ASSERT_EQ(entries.size(), 1u);
