@@ -11,6 +11,7 @@
 #include "Exceptions.h"
 #include "Form.h"
 #include "ListBox.h"
+#include "NewChild.h"
 #include "Timer.h"
 
 namespace {
@@ -135,11 +136,9 @@ TEST(ErrorBoundary, AFormThatCannotBeMadeIsShownAndLeavesNoForm) {
 TEST(ErrorBoundary, AControlThatFailsToFillItsNewWindowIsShownOnceAndKeepsIt) {
     TForm form(Application);
     form.SetBounds(60, 60, 300, 100);
-    auto* failing = new FailingFill(&form);
-    failing->SetParent(&form);
+    auto* failing = NewChild<FailingFill>(form);
     failing->TabOrder = 0;
-    auto* after = new TButton(&form);
-    after->SetParent(&form);
+    auto* after = NewChild<TButton>(form);
     after->SetLeft(100);
     after->TabOrder = 1;
     DialogSeen seen;
@@ -157,8 +156,7 @@ TEST(ErrorBoundary, AControlThatFailsToFillItsNewWindowIsShownOnceAndKeepsIt) {
 TEST(ErrorBoundary, AFailedPaintIsShownOnceAndNotTriedAgain) {
     TForm form(Application);
     form.SetBounds(60, 60, 300, 100);
-    auto* failing = new FailingPaint(&form);
-    failing->SetParent(&form);
+    auto* failing = NewChild<FailingPaint>(form);
     failing->SetBounds(10, 10, 100, 40);
     DialogSeen seen;
     DialogDriver driver;
@@ -176,8 +174,7 @@ TEST(ErrorBoundary, AFailingDestroyHandlerIsShownAndTheFormStillGoes) {
     DialogDriver driver;
     driver.Record(seen, "OK");
     auto* form = new TForm(Application);
-    auto* button = new TButton(form);
-    button->SetParent(form);
+    auto* button = NewChild<TButton>(*form);
     form->Show();
     const HWND window = button->Handle();
     form->OnDestroy = [](TObject*) { throw Exception("Destroy failed"); };
@@ -189,8 +186,7 @@ TEST(ErrorBoundary, AFailingDestroyHandlerIsShownAndTheFormStillGoes) {
 TEST(ErrorBoundary, AListWhoseItemsFailToDrawShowsOneBoxForAPaint) {
     TForm form(Application);
     form.SetBounds(60, 60, 300, 200);
-    auto* list = new TCustomListBox(&form);
-    list->SetParent(&form);
+    auto* list = NewChild<TCustomListBox>(form);
     for (const char* line : {"one", "two", "three"}) list->Items().Add(line);
     form.Show();
     PumpUntilQuiet();

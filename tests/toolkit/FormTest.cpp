@@ -7,6 +7,7 @@
 #include "Form.h"
 #include "Label.h"
 #include "MessageDlg.h"
+#include "NewChild.h"
 #include "RadioButton.h"
 
 namespace {
@@ -86,16 +87,13 @@ TEST(Form, AnExceptionInAHandlerReachesTheErrorBoxAndTheProgramGoesOn) {
 TEST(Form, LabelAcceleratorFocusesItsControl) {
     TForm form(Application);
     form.SetClientSize(300, 100);
-    auto* first = new TButton(&form);
-    first->SetParent(&form);
+    auto* first = NewChild<TButton>(form);
     first->SetCaption("First");
     first->TabOrder = 0;
-    auto* label = new TLabel(&form);
-    label->SetParent(&form);
+    auto* label = NewChild<TLabel>(form);
     label->SetCaption("&Target");
     label->SetBounds(10, 40, 60, 13);
-    auto* target = new TButton(&form);
-    target->SetParent(&form);
+    auto* target = NewChild<TButton>(form);
     target->SetCaption("Other");
     target->SetBounds(80, 40, 75, 25);
     target->TabOrder = 1;
@@ -111,12 +109,10 @@ TEST(Form, LabelAcceleratorFocusesItsControl) {
 TEST(Form, AGroupBoxAcceleratorLandsOnTheFirstTabStopInsideIt) {
     TForm form(Application);
     form.SetBounds(60, 60, 360, 200);
-    auto* first = new TButton(&form);
-    first->SetParent(&form);
+    auto* first = NewChild<TButton>(form);
     first->SetCaption("First");
     first->TabOrder = 0;
-    auto* box = new TGroupBox(&form);
-    box->SetParent(&form);
+    auto* box = NewChild<TGroupBox>(form);
     box->SetCaption("Thumbnail &size");
     box->SetBounds(10, 40, 200, 100);
     box->TabOrder = 1;
@@ -128,8 +124,7 @@ TEST(Form, AGroupBoxAcceleratorLandsOnTheFirstTabStopInsideIt) {
         radios[i]->SetBounds(10, 20 + 30 * i, 100, 20);
         radios[i]->TabOrder = i;
     }
-    auto* after = new TButton(&form);
-    after->SetParent(&form);
+    auto* after = NewChild<TButton>(form);
     after->SetCaption("After");
     after->SetBounds(220, 40, 75, 25);
     after->TabOrder = 2;
@@ -164,8 +159,7 @@ std::vector<HWND> WindowOrder(HWND parent) {
 }
 
 TButton* AddButton(TForm& form, const char* caption, int left, int tabOrder) {
-    auto* button = new TButton(&form);
-    button->SetParent(&form);
+    auto* button = NewChild<TButton>(form);
     button->SetCaption(caption);
     button->SetBounds(left, 40, 60, 25);
     button->TabOrder = tabOrder;
@@ -180,8 +174,7 @@ TEST(Form, TheWindowOrderFollowsTheTabOrderWheneverTheWindowsAreMade) {
     form.Show();  // every control below is put into a live window
     TButton* third = AddButton(form, "Third", 210, 2);
     TButton* first = AddButton(form, "First", 10, 0);
-    auto* label = new TLabel(&form);
-    label->SetParent(&form);
+    auto* label = NewChild<TLabel>(form);
     label->SetCaption("&Target");
     label->SetBounds(300, 10, 60, 13);
     TButton* second = AddButton(form, "Second", 110, 5);
