@@ -84,9 +84,10 @@ TEST(Form, AnExceptionInAHandlerReachesTheErrorBoxAndTheProgramGoesOn) {
     form.Hide();
 }
 
-TEST(Form, LabelAcceleratorFocusesItsControl) {
+// A label's accelerator lands on its control; a group box's on the first tab stop inside it.
+TEST(Form, AcceleratorsOfLabelsAndGroupBoxesLandOnTheirControls) {
     TForm form(Application);
-    form.SetClientSize(300, 100);
+    form.SetBounds(60, 60, 360, 240);
     auto* first = NewChild<TButton>(form);
     first->SetCaption("First");
     first->TabOrder = 0;
@@ -98,24 +99,10 @@ TEST(Form, LabelAcceleratorFocusesItsControl) {
     target->SetBounds(80, 40, 75, 25);
     target->TabOrder = 1;
     label->SetFocusControl(target);
-    form.Show();
-    first->SetFocus();
-    // Alt+T, as the keyboard sends it, through the application's message loop.
-    PostMessageA(first->Handle(), WM_SYSCHAR, 't', 1 << 29);
-    EXPECT_TRUE(PumpUntil([&] { return target->Focused(); }));
-    form.Hide();
-}
-
-TEST(Form, AGroupBoxAcceleratorLandsOnTheFirstTabStopInsideIt) {
-    TForm form(Application);
-    form.SetBounds(60, 60, 360, 200);
-    auto* first = NewChild<TButton>(form);
-    first->SetCaption("First");
-    first->TabOrder = 0;
     auto* box = NewChild<TGroupBox>(form);
     box->SetCaption("Thumbnail &size");
-    box->SetBounds(10, 40, 200, 100);
-    box->TabOrder = 1;
+    box->SetBounds(10, 80, 200, 100);
+    box->TabOrder = 2;
     TRadioButton* radios[2];
     for (int i = 0; i < 2; ++i) {
         radios[i] = new TRadioButton(&form);
@@ -126,9 +113,13 @@ TEST(Form, AGroupBoxAcceleratorLandsOnTheFirstTabStopInsideIt) {
     }
     auto* after = NewChild<TButton>(form);
     after->SetCaption("After");
-    after->SetBounds(220, 40, 75, 25);
-    after->TabOrder = 2;
+    after->SetBounds(220, 80, 75, 25);
+    after->TabOrder = 3;
     form.Show();
+    first->SetFocus();
+    // Alt+T, as the keyboard sends it, through the application's message loop.
+    PostMessageA(first->Handle(), WM_SYSCHAR, 't', 1 << 29);
+    EXPECT_TRUE(PumpUntil([&] { return target->Focused(); }));
     // A radio group enters at its checked button; a plain group at its first tab stop.
     for (int checked : {1, 0}) {
         radios[checked]->SetChecked(true);
