@@ -6,6 +6,7 @@
 
 #include "BrowsingTestSupport.h"
 #include "Handles.h"
+#include "NewChild.h"
 #include "Paths.h"
 
 using Names = std::vector<std::string>;
@@ -97,8 +98,7 @@ TEST(NameConversion, TheDirectoryListLeavesOutFoldersTheCodePageCannotHold) {
 
     HostForm form;
     SetCurrentDirectoryA(dir.Path().c_str());
-    auto* dirs = new TDirectoryListBox(&form);
-    dirs->SetParent(&form);
+    auto* dirs = NewChild<TDirectoryListBox>(form);
     dirs->SetBounds(8, 8, 200, 300);
     form.Show();
     const Names lines = Lines(dirs->Items());

@@ -6,6 +6,7 @@
 
 #include "BrowsingTestSupport.h"
 #include "Exceptions.h"
+#include "NewChild.h"
 #include "Paths.h"
 #include "UnixShell.h"
 
@@ -102,8 +103,7 @@ TEST(RemovedDirectory, AfterEveryFailureTheListsAndTheProcessAgree) {
     // A file list on its own follows the process too.
     MakeDirectory(scene.shown);
     HostForm form;
-    auto* alone = new TFileListBox(&form);
-    alone->SetParent(&form);
+    auto* alone = NewChild<TFileListBox>(form);
     alone->SetCurrentDir(scene.shown);
     form.Show();
     RemoveFromOutside(scene.shown);

@@ -14,12 +14,12 @@
 #include "Label.h"
 #include "Layout.h"
 #include "Menus.h"
+#include "NewChild.h"
 
 TEST(ControlId, SeventyThousandControlsLaterIdsAreUniqueWithin16Bits) {
     TForm form(Application);
     form.HandleNeeded();
-    auto* kept = new TButton(&form);
-    kept->SetParent(&form);
+    auto* kept = NewChild<TButton>(form);
     // 70,000 controls made and freed; one in 35 joins the live form and so makes its window
     // (all of them would take half a minute).
     for (int i = 0; i < 70000; ++i) {
@@ -30,8 +30,7 @@ TEST(ControlId, SeventyThousandControlsLaterIdsAreUniqueWithin16Bits) {
         }
         delete passing;
     }
-    auto* box = new TGroupBox(&form);
-    box->SetParent(&form);
+    auto* box = NewChild<TGroupBox>(form);
     auto* inner = new TLabel(&form);
     inner->SetParent(box);
     std::set<int> ids;
@@ -56,8 +55,7 @@ TEST(ControlId, IdsOfDestroyedWindowsAreUsedAgain) {
     }
     const int freed = buttons[1]->ControlId();
     delete buttons[1];
-    auto* again = new TButton(&form);
-    again->SetParent(&form);
+    auto* again = NewChild<TButton>(form);
     EXPECT_EQ(again->ControlId(), freed);
     // A window made again takes an id again; a control without a window has none.
     again->SetParent(nullptr);

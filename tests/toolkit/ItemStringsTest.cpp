@@ -7,6 +7,7 @@
 #include "Exceptions.h"
 #include "Form.h"
 #include "ListBox.h"
+#include "NewChild.h"
 
 namespace {
 
@@ -107,8 +108,7 @@ TEST(ItemStrings, LinesAppendedInABatchLandAtTheEndAsGiven) {
 
 TEST(ItemStrings, ComboBoxReadsBackWhatItsWindowHolds) {
     TForm form(nullptr);
-    auto* combo = new TCustomComboBox(&form);
-    combo->SetParent(&form);
+    auto* combo = NewChild<TCustomComboBox>(form);
     form.HandleNeeded();
     TObject x;
     combo->Items().AddObject("one", &x);

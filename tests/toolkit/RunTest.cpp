@@ -7,6 +7,7 @@
 #include "Exceptions.h"
 #include "Form.h"
 #include "Label.h"
+#include "NewChild.h"
 #include "RadioButton.h"
 
 namespace {
@@ -17,8 +18,7 @@ class PostedLoadForm : public TForm {
 public:
     explicit PostedLoadForm(TComponent* owner) : TForm(owner) {
         SetBounds(60, 60, 300, 160);
-        auto* box = new TGroupBox(this);
-        box->SetParent(this);
+        auto* box = NewChild<TGroupBox>(*this);
         box->SetBounds(10, 10, 200, 100);
         box->TabOrder = 0;
         for (int i = 0; i < 2; ++i) {

@@ -6,6 +6,7 @@
 #include "Exceptions.h"
 #include "Form.h"
 #include "Handles.h"
+#include "NewChild.h"
 #include "StringGrid.h"
 
 namespace {
@@ -44,8 +45,7 @@ struct GridForm {
         grid->SetFocus();
     }
     TButton* AddButton(const std::string& caption, int order) {
-        auto* b = new TButton(&form);
-        b->SetParent(&form);
+        auto* b = NewChild<TButton>(form);
         b->SetCaption(caption);
         b->SetBounds(10 + 90 * (order - 1), 180, 75, 25);
         b->TabOrder = order;
